@@ -1,0 +1,35 @@
+// The platform as the portable code of both programs sees it. Each port has one Win32
+// adapter (common/win) and one fake for the native tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+// A file's last-write time in local time, whole seconds since 1970-01-01 (local); 0 is "none".
+using FileStamp = std::int64_t;
+
+// The platform's profile (INI) functions: keys and sections match without regard to case,
+// blanks around a value are dropped, and a write replaces one key and keeps the rest.
+class ProfilePort {
+ public:
+  virtual ~ProfilePort() = default;
+  // The value, cut to 1023 bytes of the file's code page; "" when missing.
+  virtual std::wstring Read(const std::wstring& path, const std::wstring& section,
+                            const std::wstring& key) = 0;
+  virtual void Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) = 0;
+};
+
+class FilePort {
+ public:
+  virtual ~FilePort() = default;
+  // True when a listing of the exact path names a plain file (not a folder, not hidden or system).
+  virtual bool FileExists(const std::wstring& path) = 0;
+  // The file's modification time; 0 when it cannot be read.
+  virtual FileStamp FileTime(const std::wstring& path) = 0;
+  virtual bool DeleteFile(const std::wstring& path) = 0;
+};
+
+}  // namespace vantor

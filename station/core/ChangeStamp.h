@@ -1,0 +1,31 @@
+// The last-seen modification time of one watched file.
+#pragma once
+
+#include <string>
+
+#include "common/core/Ports.h"
+
+namespace vantor {
+
+struct ChangeStamp {
+  FileStamp current = 0;
+  FileStamp lastSeen = 0;
+
+  // At start-up: take the file's time as both current and last seen, when it exists.
+  void Prime(FilePort& files, const std::wstring& path) {
+    if (!files.FileExists(path)) return;
+    current = lastSeen = files.FileTime(path);
+  }
+
+  // True once per change of the time, earlier or later; last seen moves before the caller
+  // reacts, so a failing reaction is not repeated. A missing file is no change.
+  bool Changed(FilePort& files, const std::wstring& path) {
+    if (!files.FileExists(path)) return false;
+    current = files.FileTime(path);
+    if (current == lastSeen) return false;
+    lastSeen = current;
+    return true;
+  }
+};
+
+}  // namespace vantor

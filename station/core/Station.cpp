@@ -1,0 +1,184 @@
+#include "station/core/Station.h"
+
+#include "common/core/Convert.h"
+#include "common/core/OsKind.h"
+#include "station/core/AgentSearch.h"
+
+namespace vantor {
+
+std::wstring ErrorText(const std::wstring& procedure) {
+  return L"エラーが-" + procedure + L"-で発生しました。";
+}
+
+Station::Station(const StationPorts& ports)
+    : windows_(ports.windows),
+      files_(ports.files),
+      host_(ports.host),
+      ini_(ports.profile, ports.programFolder) {}
+
+void Station::ReportError(const std::wstring& text) {
+  if (reportOpen_) return;
+  reportOpen_ = true;
+  host_.ShowError(text);
+  reportOpen_ = false;
+}
+
+void Station::Form_Load() {
+  try {
+    StartupDone = false;
+    NoAgentShown = false;
+    LoadSettings();
+    ParseSchedules();
+    const std::int16_t kind = host_.GetOSKind();
+    OldShell = (kind == kOsNtBefore5 || kind == kOsNt5OrLater) ? 0 : 1;
+    host_.SetWindowTop(1);
+    host_.SizeAndHide();
+    VantorIniStamp.Prime(files_, ini_.Path(kVantorIni));
+    const std::wstring priorityIni = ini_.Path(kPriorityIni);
+    if (files_.FileExists(priorityIni)) files_.DeleteFile(priorityIni);
+    LinksStamp.Prime(files_, ini_.Path(kLinksLst));
+    if (settings_.SaveCheck) SaveFileStamp.Prime(files_, SaveFilePath());
+    petitLink();
+    ChangeIcon();
+    LoadWindowState();
+    ApplyDisplayMode();
+    StartupDone = true;
+  } catch (const std::exception&) {
+    ReportError(L"Vantor起動中にエラーが発生しました。");
+  }
+}
+
+void Station::timMain_Timer() {
+  CheckVTRiniTimeStamp();
+  CheckLinkListTimeStamp();
+  CheckSaveTimeStamp();
+  CheckPriorityFile();
+  menu_.Alarm = settings_.SoundProgress && settings_.SoundOnce;
+  MeasureAgent();
+}
+
+void Station::MeasureAgent() {
+  UDformhwnd = windows_.FindWindow(kAgentClass, L"");
+  if (UDformhwnd == 0) {
+    Percent = 0;
+    if (!NoAgentShown) ChangeIcon();
+    NoAgentShown = true;
+    return;
+  }
+  NoAgentShown = false;
+  UDProcessID = windows_.WindowProcessId(UDformhwnd);
+  UDformhwnd = GetWindowHandle(windows_, UDProcessID, UDformhwndMol);
+  hwndProgressFrame = windows_.GetDlgItem(UDformhwnd, kProgressFrameId);
+  hwndProgressBar = windows_.GetDlgItem(hwndProgressFrame, kProgressBarId);
+  const std::int16_t percent = PercentOfWidth(windows_.ClientWidth(hwndProgressBar));
+  Percent = percent;
+  if (percent != LastPercent) {
+    LastPercent = percent;
+    ZeroTicks = 0;
+    Backin = false;
+    ChangeIcon();
+    CheckAlarm();
+    CheckCapture();
+  } else if (percent == 0) {
+    if (ZeroTicks < BackinThreshold()) {
+      ++ZeroTicks;
+    } else {
+      Backin = true;
+      if (BackinBlink) {
+        BackinBlink = false;
+        ChangeIcon();
+      } else {
+        BackinBlink = true;
+        ChangeIconBackin();
+      }
+    }
+  }
+}
+
+void Station::LoadSettings() { vantor::LoadSettings(ini_, settings_, SettingsReader::Vantor); }
+
+void Station::CheckVTRiniTimeStamp() {
+  try {
+    if (VantorIniStamp.Changed(files_, ini_.Path(kVantorIni))) petitLink();
+  } catch (const std::exception&) {
+    ReportError(ErrorText(L"CheckVTRiniTimeStamp"));
+  }
+}
+
+void Station::CheckLinkListTimeStamp() {
+  try {
+    if (LinksStamp.Changed(files_, ini_.Path(kLinksLst))) {
+      LoadSettings();
+      ParseSchedules();
+      ChangeIcon();
+    }
+  } catch (const std::exception&) {
+    ReportError(ErrorText(L"CheckLinkListTimeStamp"));
+  }
+}
+
+void Station::CheckPriorityFile() {
+  if (files_.FileExists(ini_.Path(kPriorityIni))) host_.EnableTimer(StationTimer::Priority, true);
+}
+
+void Station::timPriority_Timer() {
+  if (!files_.FileExists(ini_.Path(kPriorityIni))) {
+    host_.EnableTimer(StationTimer::Priority, false);
+    return;
+  }
+  // Hook: reading priority.ini and applying the priority classes.
+}
+
+void Station::timDeleteUDA_Timer() {
+  // Hook: removing the agent's own tray icon again.
+}
+
+std::wstring Station::SaveFilePath() const { return settings_.SaveFolder + L"\\tklg.ud"; }
+
+void Station::LoadWindowState() {
+  const auto position = [](const std::wstring& text) {
+    return text.empty() ? 0 : RoundToInt32(WholeNumber(text));
+  };
+  WindowTop = position(ini_.GetIniValue(L"window", L"top"));
+  WindowLeft = position(ini_.GetIniValue(L"window", L"left"));
+  WindowShown = FlagRule1(ini_.GetIniValue(L"visible", L"window"));
+  TrayShown = FlagRule0(ini_.GetIniValue(L"visible", L"tasktray"));
+  DeleteUDAicon = FlagRule1(ini_.GetIniValue(L"menu", L"deleteUDAicon"));
+}
+
+void Station::SaveWindowState() {
+  ini_.SetIniValue(L"window", L"top", std::to_wstring(host_.WindowTop()));
+  ini_.SetIniValue(L"window", L"left", std::to_wstring(host_.WindowLeft()));
+  ini_.SetIniValue(L"visible", L"window", menu_.ShowWindow ? L"1" : L"0");
+  ini_.SetIniValue(L"visible", L"tasktray", menu_.ShowIcon ? L"1" : L"0");
+}
+
+void Station::ExitVantor() {
+  try {
+    SaveWindowState();
+    RemoveTrayIcon();
+  } catch (const std::exception&) {
+    ReportError(ErrorText(L"ExitVantor"));
+  }
+  host_.Quit();
+}
+
+// Hooks: each is filled by the work that owns it and does nothing until then.
+void Station::ParseSchedules() {}
+void Station::CheckSaveTimeStamp() {}
+void Station::petitLink() {}
+void Station::ChangeIcon() {}
+void Station::ChangeIconBackin() {}
+void Station::CheckAlarm() {}
+void Station::CheckCapture() {}
+void Station::RemoveTrayIcon() {}
+
+void Station::ApplyDisplayMode() {
+  // Until the tray exists the icon window is placed and shown as the settings say.
+  host_.MoveWindowTo(WindowLeft, WindowTop);
+  menu_.ShowWindow = WindowShown;
+  host_.ShowWindow(WindowShown);
+  menu_.ShowIcon = TrayShown;
+}
+
+}  // namespace vantor

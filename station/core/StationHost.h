@@ -1,0 +1,32 @@
+// What the station needs of its own window, timers and message boxes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+enum class StationTimer { Main, Priority, DeleteUDA };
+
+class StationHost {
+ public:
+  virtual ~StationHost() = default;
+  // A message box with the critical-stop icon and the title "Vantor Error"; returns when closed.
+  virtual void ShowError(const std::wstring& text) = 0;
+  virtual void EnableTimer(StationTimer timer, bool enabled) = 0;
+  virtual void SetTimerInterval(StationTimer timer, std::int32_t milliseconds) = 0;
+  virtual std::int16_t GetOSKind() = 0;
+
+  // The icon window, which is the station form itself.
+  virtual void SetWindowTop(int mode) = 0;  // 0 not topmost, 1 topmost, other: nothing
+  virtual void SizeAndHide() = 0;           // 16 x 16 pixels, hidden
+  virtual void MoveWindowTo(std::int32_t left, std::int32_t top) = 0;
+  virtual void ShowWindow(bool visible) = 0;
+  virtual std::int32_t WindowLeft() = 0;
+  virtual std::int32_t WindowTop() = 0;
+
+  // Ends the program after the current handler returns.
+  virtual void Quit() = 0;
+};
+
+}  // namespace vantor

@@ -1,0 +1,173 @@
+// In-memory stand-ins for the platform ports.
+#pragma once
+
+#include <algorithm>
+#include <cwctype>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/core/Ports.h"
+#include "station/core/StationHost.h"
+#include "station/core/WindowPort.h"
+
+namespace vantor::test {
+
+inline std::wstring Lower(std::wstring s) {
+  for (auto& c : s) c = static_cast<wchar_t>(std::towlower(c));
+  return s;
+}
+
+// Profile files keyed by path; sections and keys match without regard to case, as the
+// platform's do, and keep the spelling and order of their first write.
+class FakeProfile : public ProfilePort {
+ public:
+  struct Entry { std::wstring section, key, value; };
+
+  std::wstring Read(const std::wstring& path, const std::wstring& section, const std::wstring& key) override {
+    ++reads;
+    for (const auto& e : files[path]) {
+      if (Lower(e.section) == Lower(section) && Lower(e.key) == Lower(key)) return e.value;
+    }
+    return L"";
+  }
+  void Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+             const std::wstring& value) override {
+    writes.push_back({section, key, value});
+    auto& entries = files[path];
+    for (auto& e : entries) {
+      if (Lower(e.section) == Lower(section) && Lower(e.key) == Lower(key)) {
+        e.value = value;
+        return;
+      }
+    }
+    entries.push_back({section, key, value});
+  }
+
+  std::map<std::wstring, std::vector<Entry>> files;
+  std::vector<Entry> writes;
+  int reads = 0;
+};
+
+class FakeFiles : public FilePort {
+ public:
+  bool FileExists(const std::wstring& path) override { return stamps.count(path) > 0; }
+  FileStamp FileTime(const std::wstring& path) override {
+    auto it = stamps.find(path);
+    return it == stamps.end() ? 0 : it->second;
+  }
+  bool DeleteFile(const std::wstring& path) override {
+    deleted.push_back(path);
+    return stamps.erase(path) > 0;
+  }
+
+  std::map<std::wstring, FileStamp> stamps;
+  std::vector<std::wstring> deleted;
+};
+
+// A window tree: each window has a process, a control id, a client width and children in
+// Z order. Handle 1 is the desktop.
+class FakeWindows : public WindowPort {
+ public:
+  struct Window {
+    WindowHandle parent = 0;
+    std::uint32_t process = 0;
+    int id = 0;
+    int width = 0;
+    std::wstring className, title;
+    std::vector<WindowHandle> children;
+  };
+
+  FakeWindows() { windows[kDesktop] = Window{}; }
+
+  WindowHandle Add(WindowHandle parent, std::uint32_t process, int id = 0, int width = 0,
+                   std::wstring className = L"", std::wstring title = L"") {
+    const WindowHandle h = next++;
+    windows[h] = Window{parent, process, id, width, std::move(className), std::move(title), {}};
+    windows[parent].children.push_back(h);
+    return h;
+  }
+  // An agent form: control 9 holding control 10 of `width` pixels.
+  WindowHandle AddAgentForm(WindowHandle parent, std::uint32_t process, int width) {
+    const WindowHandle form = Add(parent, process, 0, 0, L"ThunderRT6formDC", L"");
+    const WindowHandle frame = Add(form, process, 9);
+    Add(frame, process, 10, width);
+    return form;
+  }
+  void Remove(WindowHandle h) {
+    auto& siblings = windows[windows[h].parent].children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    windows.erase(h);
+  }
+
+  WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override {
+    for (WindowHandle h : windows[kDesktop].children) {
+      const Window& w = windows[h];
+      if (Lower(w.className) == Lower(className) && w.title == title) return h;
+    }
+    return 0;
+  }
+  WindowHandle DesktopWindow() override { return kDesktop; }
+  WindowHandle GetWindow(WindowHandle h, WindowRelation relation) override {
+    ++getWindowCalls;
+    auto it = windows.find(h);
+    if (it == windows.end()) return 0;
+    if (relation == WindowRelation::Child) return it->second.children.empty() ? 0 : it->second.children.front();
+    if (h == kDesktop) return 0;
+    const auto& siblings = windows[it->second.parent].children;
+    auto pos = std::find(siblings.begin(), siblings.end(), h);
+    return (pos == siblings.end() || pos + 1 == siblings.end()) ? 0 : *(pos + 1);
+  }
+  WindowHandle GetDlgItem(WindowHandle h, int id) override {
+    auto it = windows.find(h);
+    if (h == 0 || it == windows.end()) return 0;
+    for (WindowHandle c : it->second.children) {
+      if (windows[c].id == id) return c;
+    }
+    return 0;
+  }
+  int ClientWidth(WindowHandle h) override {
+    auto it = windows.find(h);
+    return (h == 0 || it == windows.end()) ? 0 : it->second.width;
+  }
+  std::uint32_t WindowProcessId(WindowHandle h) override {
+    auto it = windows.find(h);
+    return it == windows.end() ? 0 : it->second.process;
+  }
+
+  static constexpr WindowHandle kDesktop = 1;
+  std::map<WindowHandle, Window> windows;
+  WindowHandle next = 100;
+  int getWindowCalls = 0;
+};
+
+class FakeHost : public StationHost {
+ public:
+  void ShowError(const std::wstring& text) override {
+    errors.push_back(text);
+    if (onError) onError();
+  }
+  void EnableTimer(StationTimer timer, bool enabled) override { timers[timer] = enabled; }
+  void SetTimerInterval(StationTimer timer, std::int32_t ms) override { intervals[timer] = ms; }
+  std::int16_t GetOSKind() override { return osKind; }
+  void SetWindowTop(int mode) override { topMode = mode; }
+  void SizeAndHide() override { visible = false; sized = true; }
+  void MoveWindowTo(std::int32_t l, std::int32_t t) override { left = l; top = t; }
+  void ShowWindow(bool v) override { visible = v; }
+  std::int32_t WindowLeft() override { return left; }
+  std::int32_t WindowTop() override { return top; }
+  void Quit() override { quit = true; }
+
+  std::vector<std::wstring> errors;
+  std::function<void()> onError;
+  std::map<StationTimer, bool> timers;
+  std::map<StationTimer, std::int32_t> intervals;
+  std::int16_t osKind = 2;
+  int topMode = -1;
+  bool visible = false, sized = false, quit = false;
+  std::int32_t left = 0, top = 0;
+};
+
+}  // namespace vantor::test
