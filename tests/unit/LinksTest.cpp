@@ -1,0 +1,160 @@
+#include "common/core/Links.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace vantor {
+namespace {
+
+// Files by path. A file in `unreadable` cannot be opened for reading but could be
+// overwritten; a path in `readOnly` cannot be created or written.
+class FakeLinkFiles : public LinkFilePort {
+ public:
+  std::optional<std::wstring> ReadText(const std::wstring& path) override {
+    ++reads;
+    if (unreadable.count(path) > 0) return std::nullopt;
+    const auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  bool WriteText(const std::wstring& path, const std::wstring& text) override {
+    ++writes;
+    if (readOnly.count(path) > 0) return false;
+    files[path] = text;
+    return true;
+  }
+  bool CreateText(const std::wstring& path, const std::wstring& text) override {
+    ++writes;
+    if (readOnly.count(path) > 0 || files.count(path) > 0) return false;
+    files[path] = text;
+    return true;
+  }
+
+  std::map<std::wstring, std::wstring> files;
+  std::set<std::wstring> unreadable, readOnly;
+  int reads = 0, writes = 0;
+};
+
+const std::wstring kPath = L"C:\\Vantor\\links.lst";
+
+void ExpectLink(const Link& link, const std::wstring& title, const std::wstring& url) {
+  EXPECT_EQ(link.Title, title);
+  EXPECT_EQ(link.URL, url);
+}
+
+TEST(ParseLinks, SplitsEachLineAtItsFirstComma) {
+  const LinkReadResult r = ParseLinks(
+      L"Home,http://example.com/\r\n"
+      L"検索,http://example.com/q?a=1&b=2\r\n"
+      L"My page , http://example.com/a b,c\r\n");
+  EXPECT_TRUE(r.Complete);
+  ASSERT_EQ(r.Links.size(), 3u);
+  ExpectLink(r.Links[0], L"Home", L"http://example.com/");
+  ExpectLink(r.Links[1], L"検索", L"http://example.com/q?a=1&b=2");
+  ExpectLink(r.Links[2], L"My page ", L" http://example.com/a b,c");
+}
+
+TEST(ParseLinks, AcceptsEitherLineEndAndSkipsBlankLines) {
+  for (const wchar_t* text :
+       {L"a,1\r\nb,2\r\n", L"a,1\nb,2\n", L"a,1\r\nb,2", L"\r\na,1\r\n\r\n  \r\nb,2\r\n\r\n"}) {
+    const LinkReadResult r = ParseLinks(text);
+    EXPECT_TRUE(r.Complete) << text;
+    ASSERT_EQ(r.Links.size(), 2u) << text;
+    ExpectLink(r.Links[0], L"a", L"1");
+    ExpectLink(r.Links[1], L"b", L"2");
+  }
+  const LinkReadResult empty = ParseLinks(L"");
+  EXPECT_TRUE(empty.Complete);
+  EXPECT_TRUE(empty.Links.empty());
+}
+
+TEST(ParseLinks, ALineWithoutACommaStopsTheRead) {
+  const LinkReadResult r = ParseLinks(L"a,1\r\nno comma here\r\nb,2\r\n");
+  EXPECT_FALSE(r.Complete);
+  ASSERT_EQ(r.Links.size(), 1u);
+  ExpectLink(r.Links[0], L"a", L"1");
+
+  const LinkReadResult last = ParseLinks(L"a,1\r\nb,2\r\nbroken");
+  EXPECT_FALSE(last.Complete);
+  EXPECT_EQ(last.Links.size(), 2u);
+}
+
+TEST(LoadLinks, ReadsEveryLineInFileOrderAndReplacesThePreviousLoad) {
+  FakeLinkFiles files;
+  files.files[kPath] = L"A,http://a/\r\nB,http://b/?x=1\r\nC,http://c/\r\n";
+  LinkList list;
+  list.Links = {{L"stale", L"x"}};
+  LoadLinks(files, kPath, list);
+  EXPECT_EQ(list.LinkCount(), 4);
+  EXPECT_TRUE(list.Complete);
+  ExpectLink(list.Entry(1), L"A", L"http://a/");
+  ExpectLink(list.Entry(2), L"B", L"http://b/?x=1");
+  ExpectLink(list.Entry(3), L"C", L"http://c/");
+  files.files[kPath] = L"A,1\r\nC,3\r\n";  // the editor deleted B
+  LoadLinks(files, kPath, list);
+  EXPECT_EQ(list.LinkCount(), 3);
+  ExpectLink(list.Entry(2), L"C", L"3");
+  EXPECT_EQ(files.writes, 0);
+}
+
+TEST(LoadLinks, CreatesAMissingFileWithTheDefaultBookmark) {
+  FakeLinkFiles files;
+  LinkList list;
+  LoadLinks(files, kPath, list);
+  EXPECT_EQ(files.files[kPath], L"United Devices inc.,http://www.ud.com/\r\n");
+  EXPECT_EQ(list.LinkCount(), 2);
+  ExpectLink(list.Entry(1), L"United Devices inc.", L"http://www.ud.com/");
+}
+
+TEST(LoadLinks, AFileThatCannotBeCreatedGivesAnEmptyListAfterOneRetry) {
+  FakeLinkFiles files;
+  files.readOnly.insert(kPath);
+  LinkList list;
+  list.Links = {{L"stale", L"x"}};
+  LoadLinks(files, kPath, list);
+  EXPECT_EQ(list.LinkCount(), 1);
+  EXPECT_EQ(files.reads, 2);
+  EXPECT_EQ(files.writes, 1);
+}
+
+TEST(LoadLinks, NeverWritesOverAFileThatExists) {
+  struct Case { const char* what; std::wstring content; bool unreadable; int linkCount; bool complete; };
+  const Case cases[] = {
+      {"a fault stops the read", L"A,1\r\nB,2\r\nbroken line\r\nC,3\r\n", false, 3, false},
+      {"every bookmark deleted", L"", false, 1, true},
+      {"exists but cannot be opened", L"A,1\r\n", true, 1, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeLinkFiles files;
+    files.files[kPath] = c.content;
+    if (c.unreadable) files.unreadable.insert(kPath);
+    LinkList list;
+    LoadLinks(files, kPath, list);
+    EXPECT_EQ(list.LinkCount(), c.linkCount);
+    EXPECT_EQ(list.Complete, c.complete);
+    EXPECT_EQ(files.files[kPath], c.content);
+  }
+}
+
+TEST(LinksText, WritesOneLinePerBookmarkThatReadsBack) {
+  EXPECT_EQ(LinksText({}), L"");
+  const std::vector<Link> links = {
+      {L"ユナイテッド・デバイス", L"http://www.ud.com/"},
+      {L"Search", L"http://example.com/find?q=a b&x=="},
+  };
+  const std::wstring text = LinksText(links);
+  EXPECT_EQ(text,
+            L"ユナイテッド・デバイス,http://www.ud.com/\r\nSearch,http://example.com/find?q=a b&x==\r\n");
+  const LinkReadResult back = ParseLinks(text);
+  EXPECT_TRUE(back.Complete);
+  ASSERT_EQ(back.Links.size(), 2u);
+  ExpectLink(back.Links[0], links[0].Title, links[0].URL);
+  ExpectLink(back.Links[1], links[1].Title, links[1].URL);
+}
+
+}  // namespace
+}  // namespace vantor
