@@ -1,0 +1,83 @@
+#include "common/core/Canvas.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace vantor {
+namespace {
+
+bool Inside(int x, int y) { return x >= 0 && y >= 0 && x < kIconSize && y < kIconSize; }
+
+std::size_t Index(int x, int y, int width) {
+  return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+}
+
+}  // namespace
+
+Picture::Picture(int width, int height, std::uint32_t colour)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+      pixels_(Index(0, height_, width_), colour & kColourMask) {}
+
+Picture::Picture(int width, int height, std::vector<std::uint32_t> pixels)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), pixels_(std::move(pixels)) {
+  if (pixels_.size() != Index(0, height_, width_)) {
+    throw std::invalid_argument("picture size does not match its pixels");
+  }
+  for (auto& pixel : pixels_) pixel &= kColourMask;
+}
+
+std::uint32_t Picture::Pixel(int x, int y) const {
+  if (!Contains(x, y)) throw std::out_of_range("point outside the picture");
+  return pixels_[Index(x, y, width_)];
+}
+
+void Picture::SetPixel(int x, int y, std::uint32_t colour) {
+  if (!Contains(x, y)) throw std::out_of_range("point outside the picture");
+  pixels_[Index(x, y, width_)] = colour & kColourMask;
+}
+
+void Canvas::Clear(std::uint32_t colour) { pixels_.fill(colour & kColourMask); }
+
+std::uint32_t Canvas::Pixel(int x, int y) const {
+  if (!Inside(x, y)) throw std::out_of_range("point outside the canvas");
+  return pixels_[Index(x, y, kIconSize)];
+}
+
+void Canvas::SetPixel(int x, int y, std::uint32_t colour) {
+  if (Inside(x, y)) pixels_[Index(x, y, kIconSize)] = colour & kColourMask;
+}
+
+void Canvas::FillBox(int x1, int y1, int x2, int y2, std::uint32_t colour) {
+  // Clip first, so that far-away corners cost nothing.
+  const int left = std::max(std::min(x1, x2), 0);
+  const int right = std::min(std::max(x1, x2), kIconSize - 1);
+  const int top = std::max(std::min(y1, y2), 0);
+  const int bottom = std::min(std::max(y1, y2), kIconSize - 1);
+  for (int y = top; y <= bottom; ++y) {
+    for (int x = left; x <= right; ++x) SetPixel(x, y, colour);
+  }
+}
+
+void Canvas::DrawBox(int x1, int y1, int x2, int y2, std::uint32_t colour) {
+  FillBox(x1, y1, x2, y1, colour);
+  FillBox(x1, y2, x2, y2, colour);
+  FillBox(x1, y1, x1, y2, colour);
+  FillBox(x2, y1, x2, y2, colour);
+}
+
+void Canvas::CopyFrom(const Picture& source, int x, int y, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  // Limit the loops to the canvas in 64 bits: x + width may exceed the int range.
+  const int left = std::max(x, 0);
+  const int top = std::max(y, 0);
+  const int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + width, kIconSize));
+  const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(y) + height, kIconSize));
+  for (int py = top; py < bottom; ++py) {
+    for (int px = left; px < right; ++px) {
+      if (source.Contains(px, py)) SetPixel(px, py, source.Pixel(px, py));
+    }
+  }
+}
+
+}  // namespace vantor

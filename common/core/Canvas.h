@@ -1,0 +1,68 @@
+// The 16 x 16 RGB canvas that the progress icon is drawn on, and the source picture that the
+// platform loads from the user's bitmap. Colours are the platform's colour words 0x00BBGGRR
+// (red in the low byte); the canvas keeps only these 24 bits of any colour it is given.
+//
+// Every drawing operation clips to the canvas: coordinates may be negative or beyond 15, and
+// whatever falls outside the 16 x 16 area is dropped.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace vantor {
+
+inline constexpr int kIconSize = 16;
+inline constexpr std::uint32_t kColourMask = 0x00FFFFFF;
+
+// An arbitrary width x height RGB image, row-major, in colour words.
+class Picture {
+ public:
+  Picture() = default;
+  // A picture of one colour. Negative sizes give an empty picture.
+  Picture(int width, int height, std::uint32_t colour = 0);
+  // Takes `pixels` row by row; throws std::invalid_argument unless there are width x height.
+  Picture(int width, int height, std::vector<std::uint32_t> pixels);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  // Both throw std::out_of_range for a point outside the picture.
+  std::uint32_t Pixel(int x, int y) const;
+  void SetPixel(int x, int y, std::uint32_t colour);
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+};
+
+class Canvas {
+ public:
+  explicit Canvas(std::uint32_t colour = 0) { Clear(colour); }
+
+  // Fills the whole canvas.
+  void Clear(std::uint32_t colour);
+
+  // The colour at (x, y); throws std::out_of_range outside the canvas.
+  std::uint32_t Pixel(int x, int y) const;
+  // Sets one pixel; a point outside the canvas is dropped.
+  void SetPixel(int x, int y, std::uint32_t colour);
+
+  // Boxes between two corner points given in any order; both corners belong to the box.
+  void FillBox(int x1, int y1, int x2, int y2, std::uint32_t colour);
+  void DrawBox(int x1, int y1, int x2, int y2, std::uint32_t colour);  // outline only
+
+  // Copies the rectangle (x, y, width, height) of `source` onto the same rectangle of the
+  // canvas, pixel for pixel. An empty or negative width or height copies nothing. Where the
+  // rectangle reaches beyond the picture, there is no source pixel and the canvas pixel
+  // keeps its colour; where it reaches beyond the canvas, the pixel is dropped.
+  void CopyFrom(const Picture& source, int x, int y, int width, int height);
+
+  bool operator==(const Canvas&) const = default;
+
+ private:
+  std::array<std::uint32_t, kIconSize * kIconSize> pixels_{};
+};
+
+}  // namespace vantor
