@@ -7,7 +7,7 @@
 
 namespace vantor {
 
-// A file's last-write time in local time, whole seconds since 1970-01-01 (local); 0 is "none".
+// A file's last-write time in local time, in whole seconds since 1601; 0 is "none".
 using FileStamp = std::int64_t;
 
 // The platform's profile (INI) functions: keys and sections match without regard to case,

@@ -144,6 +144,7 @@ void Station::LoadWindowState() {
   WindowShown = FlagRule1(ini_.GetIniValue(L"visible", L"window"));
   TrayShown = FlagRule0(ini_.GetIniValue(L"visible", L"tasktray"));
   DeleteUDAicon = FlagRule1(ini_.GetIniValue(L"menu", L"deleteUDAicon"));
+  windowStateLoaded_ = true;
 }
 
 void Station::SaveWindowState() {
@@ -155,7 +156,9 @@ void Station::SaveWindowState() {
 
 void Station::ExitVantor() {
   try {
-    SaveWindowState();
+    // A start-up that failed before the window state was read must not overwrite the
+    // stored one with what it never loaded.
+    if (windowStateLoaded_) SaveWindowState();
     RemoveTrayIcon();
   } catch (const std::exception&) {
     ReportError(ErrorText(L"ExitVantor"));

@@ -108,6 +108,7 @@ class Station {
   MainSettings settings_;
   MenuState menu_;
   bool reportOpen_ = false;
+  bool windowStateLoaded_ = false;
 };
 
 // "エラーが-<procedure>-で発生しました。"

@@ -273,6 +273,20 @@ TEST_F(StationTest, WindowStateRoundsTiesToEvenAndIsSavedAtExit) {
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"window"), L"1");
 }
 
+TEST_F(StationTest, AFailedStartUpDoesNotOverwriteTheStoredWindowState) {
+  SetIni(L"save", L"bakkin", L"x");
+  SetIni(L"window", L"left", L"640");
+  SetIni(L"visible", L"tasktray", L"0");
+  SetIni(L"visible", L"window", L"1");
+  station.Form_Load();
+  ASSERT_EQ(host.errors.size(), 1u);
+  station.ExitVantor();
+  EXPECT_TRUE(host.quit);
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"640");
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"tasktray"), L"0");
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"window"), L"1");
+}
+
 TEST_F(StationTest, ABadWindowPositionIsAStartUpError) {
   SetIni(L"window", L"top", L"top of screen");
   station.Form_Load();

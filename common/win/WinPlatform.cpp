@@ -1,0 +1,95 @@
+#include "common/win/WinPlatform.h"
+
+#include "common/win/Windows.h"
+
+#include <vector>
+
+#include "common/core/OsKind.h"
+#include "common/win/Handle.h"
+
+namespace vantor {
+
+std::wstring CutToAnsiBytes(const std::wstring& text, std::size_t maxBytes) {
+  const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                          nullptr, nullptr);
+  if (bytes <= 0 || static_cast<std::size_t>(bytes) <= maxBytes) return text;
+  std::string ansi(static_cast<std::size_t>(bytes), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), bytes, nullptr,
+                        nullptr);
+  std::size_t keep = 0;
+  while (keep < ansi.size()) {
+    const std::size_t step = ::IsDBCSLeadByte(static_cast<BYTE>(ansi[keep])) ? 2 : 1;
+    if (keep + step > maxBytes) break;
+    keep += step;
+  }
+  const int chars = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(keep), nullptr, 0);
+  std::wstring cut(static_cast<std::size_t>(chars > 0 ? chars : 0), L'\0');
+  if (chars > 0) ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(keep), cut.data(), chars);
+  return cut;
+}
+
+std::wstring WinProfile::Read(const std::wstring& path, const std::wstring& section, const std::wstring& key) {
+  // The value comes back through a 1024-byte buffer of the ANSI code page: at most 1023 bytes.
+  std::vector<wchar_t> buffer(1024, L'\0');
+  ::GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(),
+                             static_cast<DWORD>(buffer.size()), path.c_str());
+  return CutToAnsiBytes(std::wstring(buffer.data()), 1023);
+}
+
+void WinProfile::Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                       const std::wstring& value) {
+  ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+}
+
+bool WinFiles::FileExists(const std::wstring& path) {
+  WIN32_FIND_DATAW data{};
+  OwnedFind find(::FindFirstFileW(path.c_str(), &data));
+  if (!find) return false;
+  constexpr DWORD kNotPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  return (data.dwFileAttributes & kNotPlain) == 0;
+}
+
+FileStamp WinFiles::FileTime(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  FILETIME local{};
+  if (!::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local)) return 0;
+  ULARGE_INTEGER ticks{};
+  ticks.LowPart = local.dwLowDateTime;
+  ticks.HighPart = local.dwHighDateTime;
+  return static_cast<FileStamp>(ticks.QuadPart / 10000000ULL);
+}
+
+bool WinFiles::DeleteFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != 0; }
+
+std::wstring ProgramFolder() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return L".";
+    if (n < buffer.size()) {
+      std::wstring path(buffer.data(), n);
+      const std::size_t slash = path.find_last_of(L"\\/");
+      if (slash == std::wstring::npos) return L".";
+      std::wstring folder = path.substr(0, slash);
+      if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+      return folder;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::int16_t GetOSKind() {
+  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+  // The version as the system reports it, without the compatibility shims of GetVersionEx.
+  const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+  const auto rtlGetVersion =
+      ntdll ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(::GetProcAddress(ntdll, "RtlGetVersion")))
+            : nullptr;
+  const bool read = rtlGetVersion != nullptr && rtlGetVersion(&info) == 0;
+  return OsKindOf(read, info.dwPlatformId, info.dwMajorVersion);
+}
+
+}  // namespace vantor

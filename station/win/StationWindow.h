@@ -1,0 +1,58 @@
+// The station form: a hidden (or 16 x 16 icon) window that owns the timers and forwards
+// their ticks and the window's messages to the station.
+#pragma once
+
+#include "common/win/Windows.h"
+
+#include <map>
+#include <memory>
+
+#include "station/core/Station.h"
+#include "station/core/StationHost.h"
+
+namespace vantor {
+
+inline constexpr wchar_t kStationClass[] = L"VantorStation";
+
+class StationWindow : public StationHost {
+ public:
+  StationWindow(HINSTANCE instance, WindowPort& windows, FilePort& files, ProfilePort& profile,
+                const std::wstring& folder);
+  StationWindow(const StationWindow&) = delete;
+  StationWindow& operator=(const StationWindow&) = delete;
+  ~StationWindow() override;
+
+  // Creates the window, starts the main timer and runs the station's start-up.
+  bool Create();
+  HWND Handle() const { return hwnd_; }
+
+  // StationHost
+  void ShowError(const std::wstring& text) override;
+  void EnableTimer(StationTimer timer, bool enabled) override;
+  void SetTimerInterval(StationTimer timer, std::int32_t milliseconds) override;
+  std::int16_t GetOSKind() override;
+  void SetWindowTop(int mode) override;
+  void SizeAndHide() override;
+  void MoveWindowTo(std::int32_t left, std::int32_t top) override;
+  void ShowWindow(bool visible) override;
+  std::int32_t WindowLeft() override;
+  std::int32_t WindowTop() override;
+  void Quit() override;
+
+ private:
+  struct TimerState {
+    bool enabled = false;
+    std::int32_t interval = 1000;
+  };
+
+  static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnTimer(UINT_PTR id);
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  std::unique_ptr<Station> station_;
+  std::map<StationTimer, TimerState> timers_;
+};
+
+}  // namespace vantor

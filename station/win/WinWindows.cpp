@@ -1,0 +1,39 @@
+#include "station/win/WinWindows.h"
+
+#include "common/win/Windows.h"
+
+namespace vantor {
+namespace {
+
+HWND H(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+WindowHandle W(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+
+}  // namespace
+
+WindowHandle WinWindows::FindWindow(const std::wstring& className, const std::wstring& title) {
+  return W(::FindWindowW(className.c_str(), title.c_str()));
+}
+
+WindowHandle WinWindows::DesktopWindow() { return W(::GetDesktopWindow()); }
+
+WindowHandle WinWindows::GetWindow(WindowHandle window, WindowRelation relation) {
+  return W(::GetWindow(H(window), relation == WindowRelation::Child ? GW_CHILD : GW_HWNDNEXT));
+}
+
+WindowHandle WinWindows::GetDlgItem(WindowHandle window, int id) {
+  return window == 0 ? 0 : W(::GetDlgItem(H(window), id));
+}
+
+int WinWindows::ClientWidth(WindowHandle window) {
+  RECT rect{};
+  if (window == 0 || !::GetClientRect(H(window), &rect)) return 0;
+  return rect.right;
+}
+
+std::uint32_t WinWindows::WindowProcessId(WindowHandle window) {
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(H(window), &process);
+  return process;
+}
+
+}  // namespace vantor

@@ -1,0 +1,18 @@
+// The window port over user32.
+#pragma once
+
+#include "station/core/WindowPort.h"
+
+namespace vantor {
+
+class WinWindows : public WindowPort {
+ public:
+  WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override;
+  WindowHandle DesktopWindow() override;
+  WindowHandle GetWindow(WindowHandle window, WindowRelation relation) override;
+  WindowHandle GetDlgItem(WindowHandle window, int id) override;
+  int ClientWidth(WindowHandle window) override;
+  std::uint32_t WindowProcessId(WindowHandle window) override;
+};
+
+}  // namespace vantor

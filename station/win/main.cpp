@@ -1,0 +1,30 @@
+// Vantor: the resident monitor.
+#include "common/win/Windows.h"
+
+#include "common/win/SingleInstance.h"
+#include "common/win/WinPlatform.h"
+#include "station/win/StationWindow.h"
+#include "station/win/WinWindows.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using namespace vantor;
+  const std::wstring folder = ProgramFolder();
+  SingleInstance instanceLock(L"Vantor", folder);
+  if (instanceLock.AnotherIsRunning()) {
+    ::MessageBoxW(nullptr, L"Vantorは既に起動しています。", L"Vantor", MB_OK);
+    return 0;
+  }
+
+  WinWindows windows;
+  WinFiles files;
+  WinProfile profile;
+  StationWindow station(instance, windows, files, profile, folder);
+  if (!station.Create()) return 1;
+
+  MSG msg;
+  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+  return 0;
+}

@@ -1,0 +1,131 @@
+// A stand-in for the grid agent, for tests and the demo. It shows the window structure the
+// monitor relies on: a 758 x 514 main window of class "ThunderRT6formDC" with an empty
+// title, holding control 9 which holds control 10 (the progress bar, whose client width is
+// the progress), and a second window of the same process holding control 2.
+//
+//   agent.exe [--width N] [--advance MS] [--no-second]
+//
+// --width sets the bar's width, --advance grows it by one pixel every MS milliseconds (back
+// to 0 after 227). While running, the registered message "VantorTestAgent.SetWidth" sent or
+// posted to the main window sets the width to its wParam.
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"ThunderRT6formDC";
+constexpr wchar_t kFrameClass[] = L"VantorTestAgentFrame";
+constexpr wchar_t kBarClass[] = L"VantorTestAgentBar";
+constexpr int kFrameId = 9, kBarId = 10, kSecondItemId = 2;
+constexpr int kFullWidth = 227, kBarHeight = 17;
+constexpr UINT_PTR kAdvanceTimer = 1;
+
+struct Options {
+  int width = 0;
+  int advanceMs = 0;
+  bool second = true;
+};
+
+UINT g_setWidthMessage = 0;
+HWND g_bar = nullptr;
+int g_width = 0;
+
+void SetBarWidth(int width) {
+  g_width = width;
+  ::SetWindowPos(g_bar, nullptr, 0, 0, width, kBarHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::InvalidateRect(::GetParent(g_bar), nullptr, TRUE);
+}
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == g_setWidthMessage && g_setWidthMessage != 0) {
+    SetBarWidth(static_cast<int>(wParam));
+    return 1;
+  }
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kAdvanceTimer) SetBarWidth(g_width >= kFullWidth ? 0 : g_width + 1);
+      return 0;
+    case WM_DESTROY:
+      ::PostQuitMessage(0);
+      return 0;
+    default:
+      return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(hwnd, &ps);
+    RECT rect;
+    ::GetClientRect(hwnd, &rect);
+    HBRUSH brush = ::CreateSolidBrush(RGB(0, 0, 160));
+    ::FillRect(dc, &rect, brush);
+    ::DeleteObject(brush);
+    ::EndPaint(hwnd, &ps);
+    return 0;
+  }
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+Options ParseOptions() {
+  Options options;
+  int argc = 0;
+  LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+  for (int i = 1; argv && i < argc; ++i) {
+    const std::wstring arg = argv[i];
+    if (arg == L"--width" && i + 1 < argc) options.width = _wtoi(argv[++i]);
+    else if (arg == L"--advance" && i + 1 < argc) options.advanceMs = _wtoi(argv[++i]);
+    else if (arg == L"--no-second") options.second = false;
+  }
+  ::LocalFree(argv);
+  return options;
+}
+
+void RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, int brush) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(brush + 1));
+  wc.lpszClassName = name;
+  ::RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  const Options options = ParseOptions();
+  g_setWidthMessage = ::RegisterWindowMessageW(L"VantorTestAgent.SetWidth");
+  RegisterClass(instance, kFormClass, FormProc, COLOR_BTNFACE);
+  RegisterClass(instance, kFrameClass, ::DefWindowProcW, COLOR_WINDOW);
+  RegisterClass(instance, kBarClass, BarProc, COLOR_WINDOW);
+
+  HWND form = ::CreateWindowExW(0, kFormClass, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 120,
+                                60, 758, 514, nullptr, nullptr, instance, nullptr);
+  HWND frame = ::CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 420, kFullWidth + 2,
+                                 kBarHeight + 2, form, reinterpret_cast<HMENU>(kFrameId), instance, nullptr);
+  g_bar = ::CreateWindowExW(0, kBarClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, kBarHeight, frame,
+                            reinterpret_cast<HMENU>(kBarId), instance, nullptr);
+  SetBarWidth(options.width);
+  ::ShowWindow(form, SW_SHOWNOACTIVATE);
+
+  // The second window comes later, so it lies above the main form in Z order.
+  if (options.second) {
+    HWND second = ::CreateWindowExW(0, kFormClass, L"", WS_POPUP | WS_BORDER, 0, 0, 200, 80, form, nullptr,
+                                    instance, nullptr);
+    ::CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, second,
+                      reinterpret_cast<HMENU>(kSecondItemId), instance, nullptr);
+  }
+  if (options.advanceMs > 0) ::SetTimer(form, kAdvanceTimer, static_cast<UINT>(options.advanceMs), nullptr);
+
+  MSG msg;
+  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+  return 0;
+}

@@ -1,0 +1,41 @@
+#include "tests/e2e/VantorProgram.h"
+
+#include <gtest/gtest.h>
+
+namespace vantor::test {
+
+VantorProgram::VantorProgram() {
+  ::CopyFileW((BinFolder() + L"\\Vantor.exe").c_str(), Exe().c_str(), FALSE);
+}
+
+Process VantorProgram::Start() const {
+  Process p = Process::Start(Exe());
+  EXPECT_TRUE(WaitUntil([&] { return StationWindow(p) != nullptr; })) << "Vantor's station window";
+  return p;
+}
+
+HWND VantorProgram::StationWindow(const Process& process) const {
+  return FindProcessWindow(process.Id(), L"VantorStation");
+}
+
+HWND VantorProgram::WaitForMessageBox(const Process& process, DWORD milliseconds) const {
+  HWND box = nullptr;
+  WaitUntil([&] { return (box = FindProcessWindow(process.Id(), L"#32770")) != nullptr; }, milliseconds);
+  return box;
+}
+
+bool VantorProgram::Exit(const Process& process) const {
+  HWND station = StationWindow(process);
+  if (!station) return false;
+  ::PostMessageW(station, WM_CLOSE, 0, 0);
+  return process.Wait(10000);
+}
+
+std::wstring MessageText(HWND box) {
+  HWND text = ::GetDlgItem(box, 0xFFFF);
+  return text ? WindowText(text) : L"";
+}
+
+void CloseMessageBox(HWND box) { ::PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+}  // namespace vantor::test

@@ -1,0 +1,33 @@
+// Vantor.exe run for real in a fresh program folder of its own.
+#pragma once
+
+#include <string>
+
+#include "tests/support/Harness.h"
+
+namespace vantor::test {
+
+class VantorProgram {
+ public:
+  VantorProgram();
+  const TempFolder& Folder() const { return folder_; }
+  std::wstring File(const std::wstring& name) const { return folder_ / name; }
+  std::wstring Exe() const { return folder_ / L"Vantor.exe"; }
+
+  // Starts a copy and waits for its station window.
+  Process Start() const;
+  HWND StationWindow(const Process& process) const;
+  // A message box of `process` ("#32770"), waited for.
+  HWND WaitForMessageBox(const Process& process, DWORD milliseconds = 10000) const;
+  // Closes the station window the way a menu's exit does and waits for the program to end.
+  bool Exit(const Process& process) const;
+
+ private:
+  TempFolder folder_{L"e2e"};
+};
+
+// The text of a message box's message (its static control).
+std::wstring MessageText(HWND box);
+void CloseMessageBox(HWND box);
+
+}  // namespace vantor::test
