@@ -14,6 +14,8 @@ Station::Station(const StationPorts& ports)
     : windows_(ports.windows),
       files_(ports.files),
       host_(ports.host),
+      icons_(ports.icons),
+      processes_(ports.processes),
       ini_(ports.profile, ports.programFolder) {}
 
 void Station::ReportError(const std::wstring& text) {
@@ -129,9 +131,7 @@ void Station::timPriority_Timer() {
   // Hook: reading priority.ini and applying the priority classes.
 }
 
-void Station::timDeleteUDA_Timer() {
-  // Hook: removing the agent's own tray icon again.
-}
+void Station::timDeleteUDA_Timer() { HideUDAIcon(); }
 
 std::wstring Station::SaveFilePath() const { return settings_.SaveFolder + L"\\tklg.ud"; }
 
@@ -166,22 +166,29 @@ void Station::ExitVantor() {
   host_.Quit();
 }
 
+void Station::ParseSchedules() {
+  // The icon picture: one that is missing or unreadable switches the picture options off.
+  picture_.reset();
+  if (!settings_.IconPicture.empty() && files_.FileExists(settings_.IconPicture)) {
+    picture_ = icons_.LoadPicture(settings_.IconPicture);
+  }
+  if (!picture_) {
+    settings_.IconBack = false;
+    settings_.IconGraph = false;
+    settings_.IconPicture.clear();
+  }
+  AlarmPercents = ParseSchedule(settings_.AlarmSchedule);
+  CPUPercents = ParseSchedule(settings_.CpuSchedule);
+  MOLPercents = ParseSchedule(settings_.MolSchedule);
+}
+
 // Hooks: each is filled by the work that owns it and does nothing until then.
-void Station::ParseSchedules() {}
 void Station::CheckSaveTimeStamp() {}
 void Station::petitLink() {}
-void Station::ChangeIcon() {}
-void Station::ChangeIconBackin() {}
 void Station::CheckAlarm() {}
 void Station::CheckCapture() {}
-void Station::RemoveTrayIcon() {}
-
-void Station::ApplyDisplayMode() {
-  // Until the tray exists the icon window is placed and shown as the settings say.
-  host_.MoveWindowTo(WindowLeft, WindowTop);
-  menu_.ShowWindow = WindowShown;
-  host_.ShowWindow(WindowShown);
-  menu_.ShowIcon = TrayShown;
-}
+void Station::ShowUDAWindow() {}
+void Station::ShowSetting() {}
+void Station::HideUDAIcon() {}
 
 }  // namespace vantor

@@ -3,12 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "common/core/Canvas.h"
 #include "common/core/IniFile.h"
 #include "common/core/Ports.h"
+#include "common/core/ProcessPort.h"
+#include "common/core/Schedule.h"
 #include "common/core/Settings.h"
 #include "station/core/ChangeStamp.h"
+#include "station/core/IconPort.h"
 #include "station/core/StationHost.h"
 #include "station/core/WindowPort.h"
 
@@ -19,6 +24,8 @@ struct StationPorts {
   FilePort& files;
   ProfilePort& profile;
   StationHost& host;
+  IconPort& icons;
+  ProcessPort& processes;
   std::wstring programFolder;
 };
 
@@ -31,6 +38,11 @@ struct MenuState {
   bool Mute = false;               // mnuMute
   bool UDAHideAlways = false;      // mnuUDAHidaAlw
 };
+
+// Mouse messages as the tray reports them.
+inline constexpr int kTrayLeftDown = 513, kTrayDoubleClick = 515, kTrayRightDown = 516;
+// Button bits of the icon window's mouse events.
+inline constexpr int kLeftButton = 1, kRightButton = 2;
 
 class Station {
  public:
@@ -50,12 +62,28 @@ class Station {
   void LoadWindowState();
   void SaveWindowState();
 
-  // Hooks filled by the icon, tray, schedule, capture and bookmark work.
+  // The icon (StationIcon.cpp).
   void ChangeIcon();
   void ChangeIconBackin();
+  void SysTrayIcon(const std::wstring& tip, NotifyMode mode);
+  NotifyRecord TrayRecord(const std::wstring& tip) const;
+  std::wstring TooltipText() const;
+  std::wstring PlainTooltipText() const;
+
+  // Display mode, mouse and the two menu toggles (StationDisplay.cpp).
+  void ShowIconWindow();
+  void ShowIconTaskTray();
+  void picIcon_MouseMove(int trayMessage);
+  void picPercent_MouseDown(int button);
+  void picPercent_MouseUp();
+  void SetMute();
+  void SetAlarm(bool settin);
+  // The shell restarted: the tray icon is added again.
+  void OnTaskbarCreated();
 
   const MainSettings& Settings() const { return settings_; }
   const MenuState& Menu() const { return menu_; }
+  const std::optional<Picture>& IconPicture() const { return picture_; }
   std::int32_t BackinThreshold() const { return std::int32_t{settings_.Bakkin} * 60; }
 
   // Station state (the names the rest of the system uses).
@@ -72,16 +100,21 @@ class Station {
   bool BackinBlink = false;
   bool StartupDone = false;
   std::int16_t OldShell = 0;
+  std::wstring TaskName;
   // Window state.
   std::int32_t WindowTop = 0;
   std::int32_t WindowLeft = 0;
   bool WindowShown = false;
   bool TrayShown = true;
   bool DeleteUDAicon = false;
-  // Change detection.
+  // Change detection; the save file's times are SaveTime (current) and LastSaveTime.
   ChangeStamp VantorIniStamp;
   ChangeStamp LinksStamp;
   ChangeStamp SaveFileStamp;
+  // Percent schedules.
+  ScheduleTable AlarmPercents = EmptySchedule();
+  ScheduleTable CPUPercents = EmptySchedule();
+  ScheduleTable MOLPercents = EmptySchedule();
 
  private:
   void LoadSettings();
@@ -91,12 +124,21 @@ class Station {
   void CheckSaveTimeStamp();
   void CheckPriorityFile();
   void MeasureAgent();
-  void petitLink();
-  void CheckAlarm();
-  void CheckCapture();
+  void GetTaskName();
+  void ComposeIcon(bool backingOff);
+  void iconWrite(const Canvas& canvas);
+  void EndBackingOff();
+  void AddTrayIcon();
   void ApplyDisplayMode();
   void RemoveTrayIcon();
   std::wstring SaveFilePath() const;
+  // Hooks filled by the bookmark, menu, agent-control and schedule work.
+  void petitLink();
+  void CheckAlarm();
+  void CheckCapture();
+  void ShowUDAWindow();
+  void ShowSetting();
+  void HideUDAIcon();
   // The common error report. While one report is open (its message box runs a modal loop
   // in which the timers go on), further reports are dropped instead of piling up.
   void ReportError(const std::wstring& text);
@@ -104,9 +146,12 @@ class Station {
   WindowPort& windows_;
   FilePort& files_;
   StationHost& host_;
+  IconPort& icons_;
+  ProcessPort& processes_;
   IniFile ini_;
   MainSettings settings_;
   MenuState menu_;
+  std::optional<Picture> picture_;
   bool reportOpen_ = false;
   bool windowStateLoaded_ = false;
 };

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/core/Canvas.h"
+#include "common/core/Ports.h"
+
 namespace vantor {
 
 enum class StationTimer { Main, Priority, DeleteUDA };
@@ -24,6 +27,20 @@ class StationHost {
   virtual void ShowWindow(bool visible) = 0;
   virtual std::int32_t WindowLeft() = 0;
   virtual std::int32_t WindowTop() = 0;
+
+  // The face of the icon window and its tooltip.
+  virtual void ShowCanvas(const Canvas& canvas) = 0;
+  virtual void SetIconWindowTip(const std::wstring& text) = 0;
+  // Lets the window manager drag the icon window; returns when the drag has ended.
+  virtual void DragWindow() = 0;
+  // Opens the pop-up menu at the mouse pointer. From the tray the station window first
+  // becomes the foreground window and pending events run once.
+  virtual void ShowPopupMenu(bool fromTray) = 0;
+
+  // A plain message box with an OK button and the program's title.
+  virtual void ShowMessage(const std::wstring& text) = 0;
+  // A modification time in the system's general date-and-time format.
+  virtual std::wstring DateTimeText(FileStamp stamp) = 0;
 
   // Ends the program after the current handler returns.
   virtual void Quit() = 0;

@@ -1,5 +1,7 @@
 #include "station/win/StationWindow.h"
 
+#include <commctrl.h>
+
 #include "common/win/WinPlatform.h"
 
 namespace vantor {
@@ -19,8 +21,12 @@ void Guarded(F&& f) {
 }  // namespace
 
 StationWindow::StationWindow(HINSTANCE instance, WindowPort& windows, FilePort& files, ProfilePort& profile,
-                             const std::wstring& folder)
-    : instance_(instance), station_(std::make_unique<Station>(StationPorts{windows, files, profile, *this, folder})) {
+                             ProcessPort& processes, const std::wstring& folder)
+    : instance_(instance),
+      tray_(instance),
+      station_(std::make_unique<Station>(StationPorts{windows, files, profile, *this, tray_, processes, folder})) {
+  tray_.SetEvents({[this](int message) { Guarded([&] { station_->picIcon_MouseMove(message); }); },
+                   [this] { Guarded([&] { station_->OnTaskbarCreated(); }); }});
   timers_[StationTimer::Main] = {false, 1000};
   timers_[StationTimer::Priority] = {false, 1000};
   timers_[StationTimer::DeleteUDA] = {false, 5000};
@@ -42,6 +48,19 @@ bool StationWindow::Create() {
   hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kStationClass, L"Vantor", WS_POPUP, 0, 0, 16, 16,
                             nullptr, nullptr, instance_, this);
   if (!hwnd_) return false;
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
+                               nullptr);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  tool.lpszText = const_cast<wchar_t*>(L"Vantor");
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // several lines
   EnableTimer(StationTimer::Main, true);
   Guarded([&] { station_->Form_Load(); });
   return true;
@@ -70,6 +89,19 @@ LRESULT StationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wParam));
       return 0;
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_LBUTTONDOWN:
+      Guarded([&] { station_->picPercent_MouseDown(kLeftButton); });
+      return 0;
+    case WM_RBUTTONDOWN:
+      Guarded([&] { station_->picPercent_MouseDown(kRightButton); });
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      Guarded([&] { station_->picPercent_MouseUp(); });
+      return 0;
     case WM_CLOSE:
       Guarded([&] { station_->ExitVantor(); });
       return 0;
@@ -86,6 +118,84 @@ void StationWindow::OnTimer(UINT_PTR id) {
   if (id == TimerId(StationTimer::Main)) Guarded([&] { station_->timMain_Timer(); });
   if (id == TimerId(StationTimer::Priority)) Guarded([&] { station_->timPriority_Timer(); });
   if (id == TimerId(StationTimer::DeleteUDA)) Guarded([&] { station_->timDeleteUDA_Timer(); });
+}
+
+void StationWindow::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(hwnd_, &ps);
+  // The canvas holds colour words (red in the low byte); a 32-bit DIB wants blue first.
+  std::uint32_t pixels[kIconSize * kIconSize];
+  for (int y = 0; y < kIconSize; ++y) {
+    for (int x = 0; x < kIconSize; ++x) {
+      const std::uint32_t c = canvas_.Pixel(x, y);
+      pixels[y * kIconSize + x] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    }
+  }
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = kIconSize;
+  info.bmiHeader.biHeight = -kIconSize;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  ::StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, kIconSize, kIconSize, pixels, &info, DIB_RGB_COLORS,
+                  SRCCOPY);
+  ::EndPaint(hwnd_, &ps);
+}
+
+void StationWindow::ShowCanvas(const Canvas& canvas) {
+  canvas_ = canvas;
+  ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void StationWindow::SetIconWindowTip(const std::wstring& text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void StationWindow::DragWindow() {
+  ::ReleaseCapture();
+  ::SendMessageW(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);  // returns when the drag has ended
+}
+
+void StationWindow::ShowPopupMenu(bool fromTray) {
+  if (fromTray) {
+    ::SetForegroundWindow(hwnd_);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
+  // Hook: the pop-up menu opens here at the pointer.
+  ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+void StationWindow::ShowMessage(const std::wstring& text) {
+  ::MessageBoxW(hwnd_, text.c_str(), L"Vantor", MB_OK | MB_SETFOREGROUND);
+}
+
+std::wstring StationWindow::DateTimeText(FileStamp stamp) {
+  // The general format: short date and long time; the date part of the zero time is left out.
+  SYSTEMTIME st{};
+  if (stamp > 0) {
+    ULARGE_INTEGER ticks{};
+    ticks.QuadPart = static_cast<ULONGLONG>(stamp) * 10000000ULL;
+    FILETIME ft{ticks.LowPart, ticks.HighPart};
+    ::FileTimeToSystemTime(&ft, &st);
+  }
+  wchar_t date[80] = L"", time[80] = L"";
+  ::GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, 80);
+  if (stamp <= 0) return time;
+  ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, 80);
+  if (st.wHour == 0 && st.wMinute == 0 && st.wSecond == 0) return date;
+  return std::wstring(date) + L" " + time;
 }
 
 void StationWindow::ShowError(const std::wstring& text) {
@@ -144,6 +254,7 @@ std::int32_t StationWindow::WindowTop() {
 }
 
 void StationWindow::Quit() {
+  ::DestroyWindow(tooltip_);
   for (auto& [timer, state] : timers_) EnableTimer(timer, false);
   ::PostQuitMessage(0);
 }

@@ -7,8 +7,10 @@
 #include <map>
 #include <memory>
 
+#include "common/core/Canvas.h"
 #include "station/core/Station.h"
 #include "station/core/StationHost.h"
+#include "station/win/TrayIcon.h"
 
 namespace vantor {
 
@@ -17,7 +19,7 @@ inline constexpr wchar_t kStationClass[] = L"VantorStation";
 class StationWindow : public StationHost {
  public:
   StationWindow(HINSTANCE instance, WindowPort& windows, FilePort& files, ProfilePort& profile,
-                const std::wstring& folder);
+                ProcessPort& processes, const std::wstring& folder);
   StationWindow(const StationWindow&) = delete;
   StationWindow& operator=(const StationWindow&) = delete;
   ~StationWindow() override;
@@ -37,6 +39,12 @@ class StationWindow : public StationHost {
   void ShowWindow(bool visible) override;
   std::int32_t WindowLeft() override;
   std::int32_t WindowTop() override;
+  void ShowCanvas(const Canvas& canvas) override;
+  void SetIconWindowTip(const std::wstring& text) override;
+  void DragWindow() override;
+  void ShowPopupMenu(bool fromTray) override;
+  void ShowMessage(const std::wstring& text) override;
+  std::wstring DateTimeText(FileStamp stamp) override;
   void Quit() override;
 
  private:
@@ -48,9 +56,13 @@ class StationWindow : public StationHost {
   static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnTimer(UINT_PTR id);
+  void Paint();
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  Canvas canvas_;
+  TrayIcon tray_;
   std::unique_ptr<Station> station_;
   std::map<StationTimer, TimerState> timers_;
 };

@@ -3,6 +3,7 @@
 
 #include "common/win/SingleInstance.h"
 #include "common/win/WinPlatform.h"
+#include "common/win/WinProcesses.h"
 #include "station/win/StationWindow.h"
 #include "station/win/WinWindows.h"
 
@@ -18,7 +19,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   WinWindows windows;
   WinFiles files;
   WinProfile profile;
-  StationWindow station(instance, windows, files, profile, folder);
+  WinProcesses processes;
+  StationWindow station(instance, windows, files, profile, processes, folder);
   if (!station.Create()) return 1;
 
   MSG msg;

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "common/core/Ports.h"
+#include "common/core/ProcessPort.h"
+#include "station/core/IconPort.h"
 #include "station/core/StationHost.h"
 #include "station/core/WindowPort.h"
 
@@ -159,6 +161,15 @@ class FakeHost : public StationHost {
   std::int32_t WindowLeft() override { return left; }
   std::int32_t WindowTop() override { return top; }
   void Quit() override { quit = true; }
+  void ShowCanvas(const Canvas& c) override { canvas = c; }
+  void SetIconWindowTip(const std::wstring& text) override { windowTip = text; }
+  void DragWindow() override {
+    ++drags;
+    left += dragBy;
+  }
+  void ShowPopupMenu(bool fromTray) override { menus.push_back(fromTray); }
+  void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
+  std::wstring DateTimeText(FileStamp stamp) override { return L"T" + std::to_wstring(stamp); }
 
   std::vector<std::wstring> errors;
   std::function<void()> onError;
@@ -168,6 +179,78 @@ class FakeHost : public StationHost {
   int topMode = -1;
   bool visible = false, sized = false, quit = false;
   std::int32_t left = 0, top = 0;
+  Canvas canvas;
+  std::wstring windowTip;
+  int drags = 0, dragBy = 0;
+  std::vector<bool> menus;
+  std::vector<std::wstring> messages;
+};
+
+// Icon files as bytes in memory, and the notification area as a list of calls.
+class FakeIcons : public IconPort {
+ public:
+  bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) override {
+    if (!writable) return false;
+    auto& file = files[path];
+    if (file.size() < bytes.size()) file.resize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), file.begin());
+    return true;
+  }
+  bool LoadPublishedIcon(const std::wstring& path) override {
+    ++loads;
+    return files.count(path) > 0;
+  }
+  bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override {
+    calls.push_back({mode, record});
+    return true;
+  }
+  std::optional<Picture> LoadPicture(const std::wstring& path) override {
+    auto it = pictures.find(path);
+    if (it == pictures.end()) return std::nullopt;
+    return it->second;
+  }
+  // The tray calls of one mode, in order.
+  std::vector<NotifyRecord> Calls(NotifyMode mode) const {
+    std::vector<NotifyRecord> out;
+    for (const auto& [m, r] : calls) {
+      if (m == mode) out.push_back(r);
+    }
+    return out;
+  }
+
+  bool writable = true;
+  int loads = 0;
+  std::map<std::wstring, std::vector<std::uint8_t>> files;
+  std::map<std::wstring, Picture> pictures;
+  std::vector<std::pair<NotifyMode, NotifyRecord>> calls;
+};
+
+// A process table: ids with their executable names (an empty name cannot be read).
+class FakeProcesses : public ProcessPort {
+ public:
+  bool EnumProcesses(std::vector<std::uint32_t>& ids, std::uint32_t bytes, std::uint32_t& needed) override {
+    const std::size_t room = bytes / 4;
+    std::size_t n = 0;
+    for (const auto& [id, name] : table) {
+      if (n == room) break;
+      if (n < ids.size()) ids[n] = id;
+      ++n;
+    }
+    needed = static_cast<std::uint32_t>(n * 4);
+    return true;
+  }
+  std::optional<std::wstring> ModuleBaseName(std::uint32_t id) override {
+    for (const auto& [pid, name] : table) {
+      if (pid == id && !name.empty()) return name;
+    }
+    return std::nullopt;
+  }
+  SnapshotResult Snapshot(std::vector<SnapshotEntry>& entries) override {
+    for (const auto& [pid, name] : table) entries.push_back({pid, name});
+    return SnapshotResult::kOk;
+  }
+
+  std::vector<std::pair<std::uint32_t, std::wstring>> table;
 };
 
 }  // namespace vantor::test

@@ -29,7 +29,9 @@ class StationTest : public ::testing::Test {
   test::FakeFiles files;
   test::FakeProfile profile;
   test::FakeHost host;
-  Station station{StationPorts{windows, files, profile, host, kFolder}};
+  test::FakeIcons icons;
+  test::FakeProcesses processes;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
   WindowHandle agentForm = 0, bar = 0;
 };
 
@@ -57,7 +59,7 @@ TEST_F(StationTest, OldShellForEveryKindButTheNtFamily) {
   for (std::int16_t kind : {0, 1, 2, 3}) {
     test::FakeHost h;
     h.osKind = kind;
-    Station s{StationPorts{windows, files, profile, h, kFolder}};
+    Station s{StationPorts{windows, files, profile, h, icons, processes, kFolder}};
     s.Form_Load();
     EXPECT_EQ(s.OldShell, (kind == 1 || kind == 2) ? 0 : 1) << kind;
   }
@@ -69,7 +71,7 @@ TEST_F(StationTest, TheSaveFileIsLookedAtOnlyWithTheWatchOn) {
   station.Form_Load();
   EXPECT_EQ(station.SaveFileStamp.lastSeen, 0);
   SetIni(L"save", L"check", L"1");
-  Station watching{StationPorts{windows, files, profile, host, kFolder}};
+  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
   watching.Form_Load();
   EXPECT_EQ(watching.SaveFileStamp.lastSeen, 500);
 }

@@ -46,7 +46,9 @@ TEST_F(WindowWalkTest, TheTickMeasuresZeroHalfAndFull) {
   test::FakeFiles files;
   test::FakeProfile profile;
   test::FakeHost host;
-  Station station{StationPorts{windows, files, profile, host, L"C:\\nowhere"}};
+  test::FakeIcons icons;
+  test::FakeProcesses processes;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, L"C:\\nowhere"}};
   station.Form_Load();
   station.timMain_Timer();
   EXPECT_EQ(station.Percent, 50);

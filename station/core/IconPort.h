@@ -1,0 +1,49 @@
+// The published icon: the icon file, the icon loaded back from it, the notification-area
+// records, and the user's icon picture.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "common/core/Canvas.h"
+#include "common/core/IcoFile.h"
+#include "station/core/WindowPort.h"
+
+namespace vantor {
+
+enum class NotifyMode { Add = 0, Modify = 1, Delete = 2 };
+
+// Flags of a notification-area record.
+inline constexpr std::uint32_t kNifMessage = 0x1, kNifIcon = 0x2, kNifTip = 0x4, kNifInfo = 0x10;
+inline constexpr std::uint32_t kNiifInfo = 0x1;
+inline constexpr std::uint32_t kTrayCallbackMessage = 512;  // tray events arrive as mouse moves
+inline constexpr std::uint32_t kTrayIconId = 1;
+
+struct NotifyRecord {
+  bool extended = false;          // the record that carries balloon texts
+  WindowHandle window = 0;        // 0: the monitor's own tray window
+  bool withIcon = true;           // the monitor's published icon, or no icon at all
+  std::uint32_t id = kTrayIconId;
+  std::uint32_t flags = kNifMessage | kNifIcon | kNifTip;
+  std::uint32_t callbackMessage = kTrayCallbackMessage;
+  std::wstring tip;               // cut to 63 (small) or 127 (extended) characters
+  std::wstring info;              // balloon text, extended only
+  std::wstring infoTitle;
+  std::uint32_t timeout = 0;
+  std::uint32_t infoFlags = 0;
+};
+
+class IconPort {
+ public:
+  virtual ~IconPort() = default;
+  // Writes the bytes from the file's start without truncating a longer file.
+  virtual bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) = 0;
+  // Loads the icon file back as the published icon; the previous one is released.
+  virtual bool LoadPublishedIcon(const std::wstring& path) = 0;
+  virtual bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) = 0;
+  // A bitmap file as the platform reads it; nothing when it cannot be read.
+  virtual std::optional<Picture> LoadPicture(const std::wstring& path) = 0;
+};
+
+}  // namespace vantor

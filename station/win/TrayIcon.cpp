@@ -1,0 +1,168 @@
+#include "station/win/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "common/win/Handle.h"
+
+namespace vantor {
+namespace {
+
+constexpr wchar_t kTrayClass[] = L"VantorTrayIcon";
+constexpr UINT_PTR kRetryTimer = 1;
+constexpr int kMaxAddRetries = 120;  // two minutes, once a second
+
+template <std::size_t N>
+void CopyCut(wchar_t (&field)[N], const std::wstring& text, std::size_t limit = N - 1) {
+  const std::size_t n = std::min({text.size(), limit, N - 1});
+  std::copy_n(text.data(), n, field);
+  field[n] = L'\0';
+}
+
+}  // namespace
+
+TrayIcon::TrayIcon(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = &TrayIcon::Trampoline;
+  wc.hInstance = instance;
+  wc.lpszClassName = kTrayClass;
+  ::RegisterClassExW(&wc);
+  taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+  // A hidden top-level window: it receives the tray callbacks and the TaskbarCreated broadcast.
+  ::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+}
+
+TrayIcon::~TrayIcon() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (icon_) ::DestroyIcon(icon_);
+}
+
+LRESULT CALLBACK TrayIcon::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TrayIcon*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TrayIcon*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kTrayCallbackMessage && wParam == kTrayIconId) {
+    if (events_.mouse) events_.mouse(static_cast<int>(LOWORD(lParam)));
+    return 0;
+  }
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    if (events_.taskbarCreated) events_.taskbarCreated();
+    return 0;
+  }
+  if (message == WM_TIMER && wParam == kRetryTimer) {
+    if (!pendingAdd_ || Notify(NotifyMode::Add, *pendingAdd_) || ++addRetries_ >= kMaxAddRetries) {
+      ::KillTimer(hwnd_, kRetryTimer);
+      pendingAdd_.reset();
+    }
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    return 0;
+  }
+  return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool TrayIcon::WriteIconFile(const std::wstring& path, const IcoBytes& bytes) {
+  // Opened without truncation: the same bytes land at the same place every time.
+  OwnedFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+bool TrayIcon::LoadPublishedIcon(const std::wstring& path) {
+  auto* icon = static_cast<HICON>(::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE));
+  if (!icon) return false;
+  // The shell keeps its own copy of an icon it was given, so the old one can go.
+  if (icon_) ::DestroyIcon(icon_);
+  icon_ = icon;
+  return true;
+}
+
+bool TrayIcon::Notify(NotifyMode mode, const NotifyRecord& record) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = record.extended ? sizeof(NOTIFYICONDATAW) : NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = record.window ? reinterpret_cast<HWND>(record.window) : hwnd_;
+  data.uID = record.id;
+  data.uFlags = record.flags;
+  data.uCallbackMessage = record.callbackMessage;
+  data.hIcon = record.withIcon ? icon_ : nullptr;
+  CopyCut(data.szTip, record.tip, record.extended ? 127 : 63);
+  if (record.extended) {
+    data.dwState = NIS_SHAREDICON;
+    data.dwStateMask = 0;
+    CopyCut(data.szInfo, record.info);
+    data.uTimeout = record.timeout;
+    CopyCut(data.szInfoTitle, record.infoTitle);
+    data.dwInfoFlags = record.infoFlags | NIIF_RESPECT_QUIET_TIME;
+  }
+  const DWORD message = mode == NotifyMode::Add ? NIM_ADD : mode == NotifyMode::Modify ? NIM_MODIFY : NIM_DELETE;
+  return ::Shell_NotifyIconW(message, &data) != FALSE;
+}
+
+bool TrayIcon::NotifyIcon(NotifyMode mode, const NotifyRecord& record) {
+  const bool ok = Notify(mode, record);
+  if (record.window == 0) {
+    if (mode == NotifyMode::Add && !ok && hwnd_) {
+      pendingAdd_ = record;
+      addRetries_ = 0;
+      ::SetTimer(hwnd_, kRetryTimer, 1000, nullptr);
+    } else if (mode == NotifyMode::Delete && pendingAdd_) {
+      pendingAdd_.reset();
+      ::KillTimer(hwnd_, kRetryTimer);
+    }
+  }
+  return ok;
+}
+
+std::optional<Picture> TrayIcon::LoadPicture(const std::wstring& path) {
+  auto* bitmap = static_cast<HBITMAP>(
+      ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  if (!bitmap) return std::nullopt;
+  struct BitmapTraits {
+    using Handle = HBITMAP;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DeleteObject(h); }
+  };
+  Owned<BitmapTraits> owned(bitmap);
+  BITMAP info{};
+  if (!::GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight == 0) return std::nullopt;
+  const int width = info.bmWidth;
+  const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+  BITMAPINFO request{};
+  request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  request.bmiHeader.biWidth = width;
+  request.bmiHeader.biHeight = -height;  // top-down
+  request.bmiHeader.biPlanes = 1;
+  request.bmiHeader.biBitCount = 32;
+  request.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> bgra(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  HDC screen = ::GetDC(nullptr);
+  const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bgra.data(), &request, DIB_RGB_COLORS);
+  ::ReleaseDC(nullptr, screen);
+  if (rows != height) return std::nullopt;
+  // 0x00RRGGBB in memory order B, G, R becomes the colour word 0x00BBGGRR.
+  for (auto& p : bgra) p = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+  return Picture(width, height, std::move(bgra));
+}
+
+}  // namespace vantor

@@ -1,0 +1,50 @@
+// The published icon and the notification area: a hidden window that owns the tray records
+// and receives their events, the icon loaded back from the icon file, and the icon files
+// and pictures themselves.
+#pragma once
+
+#include "common/win/Windows.h"
+
+#include <functional>
+#include <optional>
+
+#include "station/core/IconPort.h"
+
+namespace vantor {
+
+class TrayIcon : public IconPort {
+ public:
+  struct Events {
+    std::function<void(int)> mouse;        // the tray's mouse message
+    std::function<void()> taskbarCreated;  // the shell (re)started
+  };
+
+  explicit TrayIcon(HINSTANCE instance);
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon() override;
+
+  void SetEvents(Events events) { events_ = std::move(events); }
+  HWND Window() const { return hwnd_; }
+  HICON Icon() const { return icon_; }
+
+  bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) override;
+  bool LoadPublishedIcon(const std::wstring& path) override;
+  bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override;
+  std::optional<Picture> LoadPicture(const std::wstring& path) override;
+
+ private:
+  static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool Notify(NotifyMode mode, const NotifyRecord& record);
+
+  HWND hwnd_ = nullptr;
+  HICON icon_ = nullptr;
+  UINT taskbarCreated_ = 0;
+  Events events_;
+  // The shell may not be ready at log-on: a failed first add of our own icon is retried.
+  std::optional<NotifyRecord> pendingAdd_;
+  int addRetries_ = 0;
+};
+
+}  // namespace vantor

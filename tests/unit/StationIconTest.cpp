@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include "common/core/IconComposer.h"
+#include "station/core/Station.h"
+#include "tests/unit/Fakes.h"
+
+namespace vantor {
+namespace {
+
+constexpr std::uint32_t kAgent = 4242;
+const std::wstring kFolder = L"C:\\Vantor";
+
+class StationIconTest : public ::testing::Test {
+ protected:
+  std::wstring Path(const wchar_t* name) { return kFolder + name; }
+  void SetIni(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
+    profile.Write(Path(kVantorIni), section, key, value);
+  }
+  void StartAgent(int width) {
+    const WindowHandle form = windows.AddAgentForm(windows.kDesktop, kAgent, width);
+    bar = windows.GetDlgItem(windows.GetDlgItem(form, 9), 10);
+  }
+  std::vector<std::uint8_t> TempIco() { return icons.files[Path(kTempIco)]; }
+
+  test::FakeWindows windows;
+  test::FakeFiles files;
+  test::FakeProfile profile;
+  test::FakeHost host;
+  test::FakeIcons icons;
+  test::FakeProcesses processes;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
+  WindowHandle bar = 0;
+};
+
+TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesIt) {
+  processes.table = {{4, L"System"}, {kAgent, L"ud_ligfit_Release.exe"}};
+  station.Form_Load();
+  StartAgent(84);
+  icons.calls.clear();
+  station.timMain_Timer();
+  ASSERT_EQ(station.Percent, 37);
+  const Canvas expected = ComposeIcon(station.Settings(), 37, nullptr, false);
+  EXPECT_EQ(host.canvas, expected);
+  const IcoBytes bytes = EncodeIco(expected);
+  EXPECT_EQ(TempIco(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+  EXPECT_EQ(station.TaskName, L"LigandFit");
+  const auto modified = icons.Calls(NotifyMode::Modify);
+  ASSERT_EQ(modified.size(), 1u);
+  EXPECT_EQ(modified[0].tip, L"Vantor \r\nLigandFit \r\n37%");
+  EXPECT_EQ(host.windowTip, L"Vantor \r\nLigandFit \r\n37%");
+}
+
+TEST_F(StationIconTest, ALongerIconFileKeepsItsTail) {
+  icons.files[Path(kTempIco)] = std::vector<std::uint8_t>(1200, 0xAB);
+  station.Form_Load();
+  const auto& file = icons.files[Path(kTempIco)];
+  ASSERT_EQ(file.size(), 1200u);
+  EXPECT_EQ(file[957], 0);
+  EXPECT_EQ(file[958], 0xAB);
+  EXPECT_EQ(file[1199], 0xAB);
+}
+
+TEST_F(StationIconTest, TheTooltipCarriesTheSaveTimeOnlyWithTheWatchOn) {
+  station.Form_Load();
+  EXPECT_EQ(station.TooltipText(), L"Vantor \r\nNo task \r\n0%");
+  SetIni(L"save", L"check", L"1");
+  SetIni(L"save", L"folder", L"D:\\UD");
+  files.stamps[L"D:\\UD\\tklg.ud"] = 777;
+  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
+  watching.Form_Load();
+  EXPECT_EQ(watching.TooltipText(), L"Vantor \r\nNo task \r\n0% T777");
+  EXPECT_EQ(watching.PlainTooltipText(), L"Vantor \r\nNo task \r\n0%");
+}
+
+TEST_F(StationIconTest, TrayRecordsForEachMode) {
+  station.Form_Load();
+  NotifyRecord small = station.TrayRecord(L"tip");
+  EXPECT_FALSE(small.extended);
+  EXPECT_EQ(small.flags, 7u);
+  EXPECT_EQ(small.callbackMessage, 512u);
+  EXPECT_EQ(small.id, 1u);
+  EXPECT_TRUE(small.info.empty());
+
+  SetIni(L"icon", L"balloon", L"1");
+  files.stamps[Path(kLinksLst)] = 3;  // reload
+  station.timMain_Timer();
+  NotifyRecord extended = station.TrayRecord(L"tip");
+  EXPECT_TRUE(extended.extended);
+  EXPECT_EQ(extended.flags, 0x17u);
+  EXPECT_EQ(extended.info, L"tip");
+  EXPECT_EQ(extended.infoTitle, L"Vantor");
+  EXPECT_EQ(extended.timeout, 3000u);
+  EXPECT_EQ(extended.infoFlags, 1u);
+  station.StartupDone = false;
+  EXPECT_EQ(station.TrayRecord(L"tip").flags, 7u) << "no balloon during start-up";
+  station.StartupDone = true;
+  station.OldShell = 1;
+  EXPECT_FALSE(station.TrayRecord(L"tip").extended) << "older shells get the small record";
+}
+
+TEST_F(StationIconTest, BalloonsAtEveryChangeButNotAtStartUp) {
+  SetIni(L"icon", L"balloon", L"1");
+  station.Form_Load();
+  for (const auto& [mode, record] : icons.calls) EXPECT_EQ(record.flags & kNifInfo, 0u);
+  StartAgent(50);
+  icons.calls.clear();
+  station.timMain_Timer();
+  windows.windows[bar].width = 60;
+  station.timMain_Timer();
+  const auto modified = icons.Calls(NotifyMode::Modify);
+  ASSERT_EQ(modified.size(), 2u);
+  EXPECT_EQ(modified[1].info, L"Vantor \r\nNo task \r\n26%");
+  EXPECT_NE(modified[1].flags & kNifInfo, 0u);
+}
+
+TEST_F(StationIconTest, AnUnwritableIconFileIsReportedAndTheRestGoesOn) {
+  icons.writable = false;
+  station.Form_Load();
+  ASSERT_FALSE(host.errors.empty());
+  EXPECT_EQ(host.errors[0], L"エラーが-iconWrite-で発生しました。");
+  EXPECT_FALSE(icons.Calls(NotifyMode::Add).empty());
+  EXPECT_FALSE(icons.Calls(NotifyMode::Modify).empty());
+}
+
+TEST_F(StationIconTest, AnAbsurdPercentageIsAComposeErrorAndKeepsTheIcon) {
+  station.Form_Load();
+  StartAgent(5000);  // 2203 %: the bar height does not fit 16 bits
+  icons.calls.clear();
+  station.timMain_Timer();
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{L"エラーが-ChangeIcon-で発生しました。"});
+  EXPECT_TRUE(icons.calls.empty()) << "the tray keeps its previous picture and tooltip";
+}
+
+TEST_F(StationIconTest, AMissingPictureSwitchesThePictureOptionsOff) {
+  SetIni(L"icon", L"picture", L"C:\\pics\\gone.bmp");
+  SetIni(L"icon", L"back", L"1");
+  SetIni(L"icon", L"graph", L"1");
+  station.Form_Load();
+  EXPECT_FALSE(station.Settings().IconBack);
+  EXPECT_FALSE(station.Settings().IconGraph);
+  EXPECT_TRUE(station.Settings().IconPicture.empty());
+
+  files.stamps[L"C:\\pics\\ok.bmp"] = 1;
+  icons.pictures[L"C:\\pics\\ok.bmp"] = Picture(16, 16, 0x00FF00);
+  SetIni(L"icon", L"picture", L"C:\\pics\\ok.bmp");
+  files.stamps[Path(kLinksLst)] = 9;
+  station.timMain_Timer();
+  EXPECT_TRUE(station.Settings().IconBack);
+  ASSERT_TRUE(station.IconPicture().has_value());
+  EXPECT_EQ(host.canvas.Pixel(12, 2), 0x00FF00u);  // above the digits, inside the frame
+}
+
+TEST_F(StationIconTest, BothPlacesHiddenStillShowsTheTrayIcon) {
+  SetIni(L"visible", L"window", L"0");
+  SetIni(L"visible", L"tasktray", L"0");
+  station.Form_Load();
+  EXPECT_EQ(icons.Calls(NotifyMode::Add).size(), 1u);
+  EXPECT_TRUE(station.Menu().ShowIcon);
+  EXPECT_FALSE(station.Menu().ShowWindowEnabled);
+  EXPECT_FALSE(station.TrayShown);
+  EXPECT_EQ(icons.Calls(NotifyMode::Add)[0].tip, L"Vantor \r\nNo task \r\n0%");
+}
+
+TEST_F(StationIconTest, TogglesNeverLeaveNothingVisible) {
+  station.Form_Load();
+  ASSERT_TRUE(station.Menu().ShowIcon);
+  ASSERT_FALSE(station.Menu().ShowWindow);
+  station.ShowIconTaskTray();  // hide the tray icon: the window comes instead
+  EXPECT_FALSE(station.Menu().ShowIcon);
+  EXPECT_TRUE(station.Menu().ShowWindow);
+  EXPECT_TRUE(host.visible);
+  EXPECT_EQ(icons.Calls(NotifyMode::Delete).size(), 1u);
+  station.ShowIconWindow();  // hide the window: the tray icon comes back
+  EXPECT_TRUE(station.Menu().ShowIcon);
+  EXPECT_FALSE(station.Menu().ShowWindow);
+  EXPECT_FALSE(host.visible);
+  station.ShowIconWindow();  // both
+  EXPECT_TRUE(station.Menu().ShowIcon && station.Menu().ShowWindow);
+  station.ShowIconTaskTray();  // only the window
+  EXPECT_FALSE(station.Menu().ShowIcon);
+  EXPECT_TRUE(host.visible);
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"window"), L"1");
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"tasktray"), L"0");
+}
+
+TEST_F(StationIconTest, MouseOnTrayAndIconWindow) {
+  station.Form_Load();
+  StartAgent(0);
+  for (int i = 0; i < 902; ++i) station.timMain_Timer();
+  ASSERT_TRUE(station.Backin);
+  station.picIcon_MouseMove(512);
+  station.picIcon_MouseMove(514);
+  EXPECT_TRUE(station.Backin);
+  station.picIcon_MouseMove(513);
+  EXPECT_FALSE(station.Backin);
+  EXPECT_EQ(station.ZeroTicks, 0);
+  station.picIcon_MouseMove(516);
+  EXPECT_EQ(host.menus, std::vector<bool>{true});
+
+  for (int i = 0; i < 902; ++i) station.timMain_Timer();
+  ASSERT_TRUE(station.Backin);
+  station.picPercent_MouseUp();
+  EXPECT_FALSE(station.Backin);
+
+  host.dragBy = 30;
+  station.picPercent_MouseDown(kLeftButton);
+  EXPECT_EQ(host.drags, 1);
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"30");
+  station.picPercent_MouseDown(kRightButton);
+  EXPECT_EQ(host.menus, (std::vector<bool>{true, false}));
+}
+
+TEST_F(StationIconTest, MuteAlarmShellRestartAndExit) {
+  station.Form_Load();
+  station.SetMute();
+  EXPECT_TRUE(station.Menu().Mute);
+  station.SetMute();
+  EXPECT_FALSE(station.Menu().Mute);
+  station.SetAlarm(true);
+  station.timMain_Timer();
+  EXPECT_TRUE(station.Menu().Alarm);
+  station.SetAlarm(false);
+  station.timMain_Timer();
+  EXPECT_FALSE(station.Menu().Alarm);
+
+  icons.calls.clear();
+  station.OnTaskbarCreated();
+  ASSERT_EQ(icons.Calls(NotifyMode::Add).size(), 1u);
+  EXPECT_EQ(icons.Calls(NotifyMode::Add)[0].flags & kNifInfo, 0u);
+  station.ExitVantor();
+  EXPECT_EQ(icons.Calls(NotifyMode::Delete).size(), 1u);
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,145 @@
+// The icon file, the icon loaded back from it, pictures and the notification area.
+#include <gtest/gtest.h>
+
+#include "common/core/IconComposer.h"
+#include "common/core/IcoFile.h"
+#include "common/win/Windows.h"
+#include "station/win/TrayIcon.h"
+#include "tests/support/Harness.h"
+
+#include <psapi.h>
+
+namespace vantor {
+namespace {
+
+// The pixels of an icon as drawn on a white 16 x 16 bitmap, as colour words.
+Canvas Rendered(HICON icon) {
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(dc, bitmap);
+  RECT all{0, 0, 16, 16};
+  ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  ::DrawIconEx(dc, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+  ::GdiFlush();
+  Canvas canvas;
+  const auto* p = static_cast<const std::uint32_t*>(bits);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const std::uint32_t c = p[y * 16 + x];
+      canvas.SetPixel(x, y, ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
+    }
+  }
+  ::SelectObject(dc, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return canvas;
+}
+
+class TrayIconTest : public ::testing::Test {
+ protected:
+  test::TempFolder folder{L"tray"};
+  TrayIcon tray{::GetModuleHandleW(nullptr)};
+  std::wstring ico = folder / L"temp.ico";
+};
+
+TEST_F(TrayIconTest, TheWrittenFileLoadsAsTheCanvas) {
+  MainSettings look;
+  look.ColorBack = 0x204060;
+  const Canvas canvas = ComposeIcon(look, 37, nullptr, true);
+  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(canvas)));
+  EXPECT_EQ(test::ReadBytes(ico).size(), kIcoFileSize);
+  ASSERT_TRUE(tray.LoadPublishedIcon(ico));
+  ICONINFO info{};
+  ASSERT_TRUE(::GetIconInfo(tray.Icon(), &info));
+  BITMAP color{};
+  ::GetObjectW(info.hbmColor, sizeof(color), &color);
+  EXPECT_EQ(color.bmWidth, 16);
+  EXPECT_EQ(color.bmHeight, 16);
+  ::DeleteObject(info.hbmColor);
+  ::DeleteObject(info.hbmMask);
+  EXPECT_EQ(Rendered(tray.Icon()), canvas);
+}
+
+TEST_F(TrayIconTest, ALongerFileKeepsItsTailAndTheLoadStillWorks) {
+  test::WriteBytes(ico, std::string(2000, '\x5A'));
+  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(Canvas(0x0000FF))));
+  const std::string bytes = test::ReadBytes(ico);
+  ASSERT_EQ(bytes.size(), 2000u);
+  EXPECT_EQ(bytes.substr(62, 3), std::string("\x00\x00\xFF", 3));
+  EXPECT_EQ(bytes[958], '\x5A');
+  EXPECT_TRUE(tray.LoadPublishedIcon(ico));
+}
+
+TEST_F(TrayIconTest, UnwritableOrUnreadableFilesFail) {
+  EXPECT_FALSE(tray.WriteIconFile(folder / L"missing\\temp.ico", EncodeIco(Canvas())));
+  test::WriteBytes(ico, "not an icon");
+  EXPECT_FALSE(tray.LoadPublishedIcon(ico));
+  EXPECT_EQ(tray.Icon(), nullptr);
+}
+
+TEST_F(TrayIconTest, EveryReplacedIconIsReleased) {
+  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(Canvas(0x00FF00))));
+  PROCESS_MEMORY_COUNTERS before{};
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof(before));
+  HICON previous = nullptr;
+  for (int i = 0; i < 1000; ++i) {
+    ASSERT_TRUE(tray.LoadPublishedIcon(ico));
+    if (previous) {
+      ICONINFO info{};
+      ASSERT_FALSE(::GetIconInfo(previous, &info)) << "icon " << i << " was not released";
+    }
+    previous = tray.Icon();
+  }
+  PROCESS_MEMORY_COUNTERS after{};
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &after, sizeof(after));
+  EXPECT_LT(after.PagefileUsage, before.PagefileUsage + 2 * 1024 * 1024);
+}
+
+TEST_F(TrayIconTest, AddModifyAndDeleteSucceed) {
+  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(Canvas(0xFF0000))));
+  ASSERT_TRUE(tray.LoadPublishedIcon(ico));
+  NotifyRecord record;
+  record.tip = L"Vantor \r\nNo task \r\n0%";
+  EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Add, record));
+  record.tip = std::wstring(300, L'x');  // longer than the field: cut
+  EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Modify, record));
+  record.extended = true;
+  record.flags |= kNifInfo;
+  record.info = L"Vantor \r\nLigandFit \r\n37%";
+  record.infoTitle = L"Vantor";
+  record.timeout = 3000;
+  record.infoFlags = kNiifInfo;
+  EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Modify, record));
+  EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Delete, record));
+  EXPECT_FALSE(tray.NotifyIcon(NotifyMode::Modify, record)) << "gone";
+}
+
+TEST_F(TrayIconTest, PicturesLoadFromBitmapFiles) {
+  // A 2 x 2 24-bit bitmap, bottom row first: red, green / blue, white.
+  std::string bmp = "BM";
+  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) bmp += static_cast<char>((v >> (8 * i)) & 0xFF); };
+  auto u16 = [&](std::uint16_t v) { bmp += static_cast<char>(v & 0xFF); bmp += static_cast<char>(v >> 8); };
+  u32(54 + 16); u32(0); u32(54);
+  u32(40); u32(2); u32(2); u16(1); u16(24); u32(0); u32(16); u32(0); u32(0); u32(0); u32(0);
+  bmp += std::string("\x00\x00\xFF\x00\xFF\x00\x00\x00", 8);  // bottom row: red, green, padding
+  bmp += std::string("\xFF\x00\x00\xFF\xFF\xFF\x00\x00", 8);  // top row: blue, white, padding
+  test::WriteBytes(folder / L"pic.bmp", bmp);
+  const auto picture = tray.LoadPicture(folder / L"pic.bmp");
+  ASSERT_TRUE(picture.has_value());
+  EXPECT_EQ(picture->Width(), 2);
+  EXPECT_EQ(picture->Pixel(0, 1), 0x0000FFu);  // red
+  EXPECT_EQ(picture->Pixel(1, 1), 0x00FF00u);
+  EXPECT_EQ(picture->Pixel(0, 0), 0xFF0000u);  // blue
+  EXPECT_EQ(picture->Pixel(1, 0), 0xFFFFFFu);
+  test::WriteBytes(folder / L"fake.bmp", "GIF89a");
+  EXPECT_FALSE(tray.LoadPicture(folder / L"fake.bmp").has_value());
+  EXPECT_FALSE(tray.LoadPicture(folder / L"none.bmp").has_value());
+}
+
+}  // namespace
+}  // namespace vantor
