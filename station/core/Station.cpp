@@ -16,6 +16,8 @@ Station::Station(const StationPorts& ports)
       host_(ports.host),
       icons_(ports.icons),
       processes_(ports.processes),
+      sound_(ports.sound),
+      capture_(ports.capture),
       ini_(ports.profile, ports.programFolder) {}
 
 void Station::ReportError(const std::wstring& text) {
@@ -183,10 +185,7 @@ void Station::ParseSchedules() {
 }
 
 // Hooks: each is filled by the work that owns it and does nothing until then.
-void Station::CheckSaveTimeStamp() {}
 void Station::petitLink() {}
-void Station::CheckAlarm() {}
-void Station::CheckCapture() {}
 void Station::ShowUDAWindow() {}
 void Station::ShowSetting() {}
 void Station::HideUDAIcon() {}

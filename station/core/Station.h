@@ -12,6 +12,8 @@
 #include "common/core/ProcessPort.h"
 #include "common/core/Schedule.h"
 #include "common/core/Settings.h"
+#include "common/core/Sound.h"
+#include "station/core/CapturePort.h"
 #include "station/core/ChangeStamp.h"
 #include "station/core/IconPort.h"
 #include "station/core/StationHost.h"
@@ -27,6 +29,8 @@ struct StationPorts {
   IconPort& icons;
   ProcessPort& processes;
   std::wstring programFolder;
+  SoundPort& sound;
+  CapturePort& capture;
 };
 
 // Check marks and states of the pop-up menu's entries; the menu shows them when it opens.
@@ -80,6 +84,13 @@ class Station {
   void SetAlarm(bool settin);
   // The shell restarted: the tray icon is added again.
   void OnTaskbarCreated();
+
+  // Captures (StationCapture.cpp): one capture now, for the menu, whatever the schedules say.
+  void CCaptureCPU();
+  void CCaptureMOL();
+  // The two capture sequences of the agent's CPU-time and Application views.
+  void CaptureCPUTime(WindowHandle agent, WindowHandle second, const std::wstring& folder);
+  void CaptureApplication(WindowHandle agent, WindowHandle second, const std::wstring& folder);
 
   const MainSettings& Settings() const { return settings_; }
   const MenuState& Menu() const { return menu_; }
@@ -139,6 +150,11 @@ class Station {
   void ShowUDAWindow();
   void ShowSetting();
   void HideUDAIcon();
+  // Steps of the captures (StationCapture.cpp).
+  void PseudoClick(WindowHandle agent, ScreenPoint point);
+  void Wait(std::int16_t milliseconds);
+  void MinimizeAgent(WindowHandle agent);
+  void SaveCapture(const std::wstring& folder, const wchar_t* kind);
   // The common error report. While one report is open (its message box runs a modal loop
   // in which the timers go on), further reports are dropped instead of piling up.
   void ReportError(const std::wstring& text);
@@ -148,12 +164,15 @@ class Station {
   StationHost& host_;
   IconPort& icons_;
   ProcessPort& processes_;
+  SoundPort& sound_;
+  CapturePort& capture_;
   IniFile ini_;
   MainSettings settings_;
   MenuState menu_;
   std::optional<Picture> picture_;
   bool reportOpen_ = false;
   bool windowStateLoaded_ = false;
+  bool capturing_ = false;  // a capture runs; its pending events may run a nested tick
 };
 
 // "エラーが-<procedure>-で発生しました。"

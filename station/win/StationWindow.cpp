@@ -21,10 +21,12 @@ void Guarded(F&& f) {
 }  // namespace
 
 StationWindow::StationWindow(HINSTANCE instance, WindowPort& windows, FilePort& files, ProfilePort& profile,
-                             ProcessPort& processes, const std::wstring& folder)
+                             ProcessPort& processes, const std::wstring& folder, SoundPort& sound,
+                             CapturePort& capture)
     : instance_(instance),
       tray_(instance),
-      station_(std::make_unique<Station>(StationPorts{windows, files, profile, *this, tray_, processes, folder})) {
+      station_(std::make_unique<Station>(
+          StationPorts{windows, files, profile, *this, tray_, processes, folder, sound, capture})) {
   tray_.SetEvents({[this](int message) { Guarded([&] { station_->picIcon_MouseMove(message); }); },
                    [this] { Guarded([&] { station_->OnTaskbarCreated(); }); }});
   timers_[StationTimer::Main] = {false, 1000};

@@ -19,7 +19,7 @@ inline constexpr wchar_t kStationClass[] = L"VantorStation";
 class StationWindow : public StationHost {
  public:
   StationWindow(HINSTANCE instance, WindowPort& windows, FilePort& files, ProfilePort& profile,
-                ProcessPort& processes, const std::wstring& folder);
+                ProcessPort& processes, const std::wstring& folder, SoundPort& sound, CapturePort& capture);
   StationWindow(const StationWindow&) = delete;
   StationWindow& operator=(const StationWindow&) = delete;
   ~StationWindow() override;

@@ -4,8 +4,28 @@
 #include "common/win/SingleInstance.h"
 #include "common/win/WinPlatform.h"
 #include "common/win/WinProcesses.h"
+#include "common/win/WinSound.h"
 #include "station/win/StationWindow.h"
+#include "station/win/WinCapture.h"
 #include "station/win/WinWindows.h"
+
+namespace {
+
+// COM on the user-interface thread, for the imaging component of the captures.
+class ComApartment {
+ public:
+  ComApartment() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) ::CoUninitialize();
+  }
+
+ private:
+  HRESULT result_;
+};
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace vantor;
@@ -20,7 +40,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   WinFiles files;
   WinProfile profile;
   WinProcesses processes;
-  StationWindow station(instance, windows, files, profile, processes, folder);
+  WinSound sound;
+  WinCapture capture;
+  ComApartment com;
+  StationWindow station(instance, windows, files, profile, processes, folder, sound, capture);
   if (!station.Create()) return 1;
 
   MSG msg;

@@ -5,12 +5,15 @@
 #include <cwctype>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "common/core/Ports.h"
 #include "common/core/ProcessPort.h"
+#include "common/core/Sound.h"
+#include "station/core/CapturePort.h"
 #include "station/core/IconPort.h"
 #include "station/core/StationHost.h"
 #include "station/core/WindowPort.h"
@@ -55,7 +58,10 @@ class FakeProfile : public ProfilePort {
 
 class FakeFiles : public FilePort {
  public:
-  bool FileExists(const std::wstring& path) override { return stamps.count(path) > 0; }
+  bool FileExists(const std::wstring& path) override {
+    if (path == failing) throw std::runtime_error("drive not ready");
+    return stamps.count(path) > 0;
+  }
   FileStamp FileTime(const std::wstring& path) override {
     auto it = stamps.find(path);
     return it == stamps.end() ? 0 : it->second;
@@ -67,6 +73,7 @@ class FakeFiles : public FilePort {
 
   std::map<std::wstring, FileStamp> stamps;
   std::vector<std::wstring> deleted;
+  std::wstring failing;  // a path whose listing fails
 };
 
 // A window tree: each window has a process, a control id, a client width and children in
@@ -251,6 +258,60 @@ class FakeProcesses : public ProcessPort {
   }
 
   std::vector<std::pair<std::uint32_t, std::wstring>> table;
+};
+
+// The sounds started, in order.
+class FakeSound : public SoundPort {
+ public:
+  void PlaySound(const std::wstring& path) override { played.push_back(path); }
+  std::vector<std::wstring> played;
+};
+
+// Every capture call as one line of text, in order ("show 7 hide", "sleep 100", "click down").
+class FakeCapture : public CapturePort {
+ public:
+  void ShowWindow(WindowHandle w, ShowCommand c) override {
+    const wchar_t* names[] = {L"hide", L"normal", L"minimize"};
+    Log(L"show " + std::to_wstring(w) + L" " + names[static_cast<int>(c)]);
+  }
+  void SetWindowPos(WindowHandle w, bool topmost, ScreenPoint at) override {
+    Log(L"pos " + std::to_wstring(w) + (topmost ? L" topmost " : L" notopmost ") + Point(at));
+  }
+  void Sleep(int ms) override { Log(L"sleep " + std::to_wstring(ms)); }
+  void DoEvents() override {
+    Log(L"events");
+    if (onEvents) onEvents();
+  }
+  ScreenPoint GetCursorPos() override {
+    Log(L"getcursor");
+    return cursor;
+  }
+  void SetCursorPos(ScreenPoint p) override {
+    Log(L"cursor " + Point(p));
+    cursor = p;
+  }
+  void MouseEvent(MouseAction a) override { Log(a == MouseAction::LeftDown ? L"down" : L"up"); }
+  void CopyScreen(int w, int h) override { Log(L"copy " + std::to_wstring(w) + L"x" + std::to_wstring(h)); }
+  bool SavePicture(const std::wstring& path) override {
+    Log(L"save " + path);
+    saved.push_back(path);
+    return savable;
+  }
+  void ClearPicture() override { Log(L"clear"); }
+  LocalTime Now() override {
+    Log(L"now");
+    return now;
+  }
+
+  static std::wstring Point(ScreenPoint p) { return std::to_wstring(p.x) + L"," + std::to_wstring(p.y); }
+  void Log(const std::wstring& line) { calls.push_back(line); }
+
+  std::vector<std::wstring> calls;
+  std::vector<std::wstring> saved;
+  ScreenPoint cursor{300, 200};
+  LocalTime now{2004, 3, 7, 9, 5, 3};
+  bool savable = true;
+  std::function<void()> onEvents;
 };
 
 }  // namespace vantor::test

@@ -28,7 +28,9 @@ class StationIconTest : public ::testing::Test {
   test::FakeHost host;
   test::FakeIcons icons;
   test::FakeProcesses processes;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
+  test::FakeSound sound;
+  test::FakeCapture capture;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
   WindowHandle bar = 0;
 };
 
@@ -66,7 +68,7 @@ TEST_F(StationIconTest, TheTooltipCarriesTheSaveTimeOnlyWithTheWatchOn) {
   SetIni(L"save", L"check", L"1");
   SetIni(L"save", L"folder", L"D:\\UD");
   files.stamps[L"D:\\UD\\tklg.ud"] = 777;
-  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
+  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
   watching.Form_Load();
   EXPECT_EQ(watching.TooltipText(), L"Vantor \r\nNo task \r\n0% T777");
   EXPECT_EQ(watching.PlainTooltipText(), L"Vantor \r\nNo task \r\n0%");

@@ -31,7 +31,9 @@ class StationTest : public ::testing::Test {
   test::FakeHost host;
   test::FakeIcons icons;
   test::FakeProcesses processes;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
+  test::FakeSound sound;
+  test::FakeCapture capture;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
   WindowHandle agentForm = 0, bar = 0;
 };
 
@@ -59,7 +61,7 @@ TEST_F(StationTest, OldShellForEveryKindButTheNtFamily) {
   for (std::int16_t kind : {0, 1, 2, 3}) {
     test::FakeHost h;
     h.osKind = kind;
-    Station s{StationPorts{windows, files, profile, h, icons, processes, kFolder}};
+    Station s{StationPorts{windows, files, profile, h, icons, processes, kFolder, sound, capture}};
     s.Form_Load();
     EXPECT_EQ(s.OldShell, (kind == 1 || kind == 2) ? 0 : 1) << kind;
   }
@@ -71,7 +73,7 @@ TEST_F(StationTest, TheSaveFileIsLookedAtOnlyWithTheWatchOn) {
   station.Form_Load();
   EXPECT_EQ(station.SaveFileStamp.lastSeen, 0);
   SetIni(L"save", L"check", L"1");
-  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder}};
+  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
   watching.Form_Load();
   EXPECT_EQ(watching.SaveFileStamp.lastSeen, 500);
 }

@@ -48,7 +48,9 @@ TEST_F(WindowWalkTest, TheTickMeasuresZeroHalfAndFull) {
   test::FakeHost host;
   test::FakeIcons icons;
   test::FakeProcesses processes;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, L"C:\\nowhere"}};
+  test::FakeSound sound;
+  test::FakeCapture capture;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, L"C:\\nowhere", sound, capture}};
   station.Form_Load();
   station.timMain_Timer();
   EXPECT_EQ(station.Percent, 50);

@@ -1,0 +1,110 @@
+#include "station/win/WinCapture.h"
+
+#include "station/win/PngFile.h"
+
+namespace vantor {
+namespace {
+
+HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+int Stride(int width) { return (width * 3 + 3) & ~3; }
+
+// The screen's device context, released with the window it belongs to.
+class ScreenDc {
+ public:
+  ScreenDc() : window_(::GetDesktopWindow()), dc_(::GetDC(window_)) {}
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  ~ScreenDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+}  // namespace
+
+void WinCapture::ShowWindow(WindowHandle window, ShowCommand command) {
+  const int show[] = {SW_HIDE, SW_SHOWNORMAL, SW_MINIMIZE};
+  ::ShowWindow(Hwnd(window), show[static_cast<int>(command)]);
+}
+
+void WinCapture::SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) {
+  ::SetWindowPos(Hwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 758, 514, SWP_NOSIZE);
+}
+
+void WinCapture::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
+
+void WinCapture::DoEvents() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Kept for the main loop, which ends the program.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+ScreenPoint WinCapture::GetCursorPos() {
+  POINT point{};
+  ::GetCursorPos(&point);
+  return {point.x, point.y};
+}
+
+void WinCapture::SetCursorPos(ScreenPoint point) { ::SetCursorPos(point.x, point.y); }
+
+void WinCapture::MouseEvent(MouseAction action) {
+  ::mouse_event(action == MouseAction::LeftDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+void WinCapture::CopyScreen(int width, int height) {
+  ClearPicture();
+  ScreenDc screen;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  OwnedBitmap bitmap(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  OwnedMemoryDc dc(::CreateCompatibleDC(screen.Get()));
+  if (!bitmap || !dc || !bits) return;
+  previous_ = ::SelectObject(dc.Get(), bitmap.Get());
+  ::BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+  ::GdiFlush();
+  dc_ = std::move(dc);
+  bitmap_ = std::move(bitmap);
+  bits_ = static_cast<std::uint8_t*>(bits);
+  width_ = width;
+  height_ = height;
+}
+
+bool WinCapture::SavePicture(const std::wstring& path) {
+  if (!bits_) return false;
+  return WritePng(path, BgrImage{width_, height_, Stride(width_), bits_});
+}
+
+void WinCapture::ClearPicture() {
+  if (dc_ && previous_) ::SelectObject(dc_.Get(), previous_);
+  previous_ = nullptr;
+  dc_.Reset();
+  bitmap_.Reset();
+  bits_ = nullptr;
+  width_ = height_ = 0;
+}
+
+LocalTime WinCapture::Now() {
+  SYSTEMTIME t{};
+  ::GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+}  // namespace vantor

@@ -1,0 +1,41 @@
+// The capture port over user32, gdi32 and the imaging component.
+#pragma once
+
+#include "common/win/Windows.h"
+
+#include <cstdint>
+
+#include "station/core/CapturePort.h"
+#include "station/win/Owners.h"
+
+namespace vantor {
+
+class WinCapture : public CapturePort {
+ public:
+  WinCapture() = default;
+  WinCapture(const WinCapture&) = delete;
+  WinCapture& operator=(const WinCapture&) = delete;
+  ~WinCapture() override { ClearPicture(); }
+
+  void ShowWindow(WindowHandle window, ShowCommand command) override;
+  void SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) override;
+  void Sleep(int milliseconds) override;
+  void DoEvents() override;
+  ScreenPoint GetCursorPos() override;
+  void SetCursorPos(ScreenPoint point) override;
+  void MouseEvent(MouseAction action) override;
+  void CopyScreen(int width, int height) override;
+  bool SavePicture(const std::wstring& path) override;
+  void ClearPicture() override;
+  LocalTime Now() override;
+
+ private:
+  // The off-screen picture: a 24-bit top-down section selected into a memory context.
+  OwnedMemoryDc dc_;
+  OwnedBitmap bitmap_;
+  HGDIOBJ previous_ = nullptr;
+  std::uint8_t* bits_ = nullptr;
+  int width_ = 0, height_ = 0;
+};
+
+}  // namespace vantor

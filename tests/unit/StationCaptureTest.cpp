@@ -1,0 +1,201 @@
+// The capture sequences, their schedules and the names of the files they write.
+#include <gtest/gtest.h>
+
+#include "station/core/Station.h"
+#include "tests/unit/Fakes.h"
+
+namespace vantor {
+namespace {
+
+const std::wstring kFolder = L"C:\\Vantor";
+constexpr WindowHandle kAgentWindow = 7, kSecondWindow = 8;
+using Calls = std::vector<std::wstring>;
+
+class StationCaptureTest : public ::testing::Test {
+ protected:
+  void SetIni(const wchar_t* key, const wchar_t* value) {
+    profile.Write(kFolder + kVantorIni, L"capture", key, value);
+  }
+  void Start(const wchar_t* minimize, const wchar_t* method) {
+    SetIni(L"folder", L"C:\\cap\\");
+    SetIni(L"minimize", minimize);
+    SetIni(L"minimizemethod", method);
+    station.Form_Load();
+    station.Percent = 37;
+    capture.calls.clear();
+  }
+  void StartAgent(int width) {
+    const WindowHandle form = windows.AddAgentForm(windows.kDesktop, 4242, width);
+    bar = windows.GetDlgItem(windows.GetDlgItem(form, 9), 10);
+  }
+  void Tick(int width) {
+    windows.windows[bar].width = width;
+    station.timMain_Timer();
+  }
+
+  test::FakeWindows windows;
+  test::FakeFiles files;
+  test::FakeProfile profile;
+  test::FakeHost host;
+  test::FakeIcons icons;
+  test::FakeProcesses processes;
+  test::FakeSound sound;
+  test::FakeCapture capture;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  WindowHandle bar = 0;
+};
+
+Calls Click(const wchar_t* at) { return {L"getcursor", std::wstring(L"cursor ") + at, L"down", L"up", L"cursor 300,200"}; }
+
+Calls Join(std::initializer_list<Calls> parts) {
+  Calls all;
+  for (const Calls& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+// The minimise step of each setting, after the agent is no longer topmost.
+struct MinimizeCase {
+  const wchar_t* minimize;
+  const wchar_t* method;
+  Calls step;
+};
+const MinimizeCase kMinimizeCases[] = {
+    {L"1", L"0", Click(L"740,492")},
+    {L"", L"", Click(L"740,492")},  // both missing: the agent's own button
+    {L"1", L"1", {L"show 7 minimize", L"show 7 hide"}},
+    {L"0", L"1", {}},
+};
+
+TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
+  for (const MinimizeCase& m : kMinimizeCases) {
+    test::FakeCapture c;
+    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c}};
+    SetIni(L"folder", L"C:\\cap\\");
+    SetIni(L"minimize", m.minimize);
+    SetIni(L"minimizemethod", m.method);
+    st.Form_Load();
+    st.Percent = 37;
+    st.CaptureCPUTime(kAgentWindow, kSecondWindow, L"C:\\cap\\");
+    const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0", L"sleep 100",
+                                  L"copy 758x514", L"pos 7 notopmost 0,0"},
+                                 m.step,
+                                 {L"now", L"save C:\\cap\\20040307090503-37-CPU.png", L"clear"}});
+    EXPECT_EQ(c.calls, expected) << "minimize '" << m.minimize << "' method '" << m.method << "'";
+  }
+}
+
+TEST_F(StationCaptureTest, ApplicationSequenceForEachMinimiseSetting) {
+  for (const MinimizeCase& m : kMinimizeCases) {
+    test::FakeCapture c;
+    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c}};
+    SetIni(L"minimize", m.minimize);
+    SetIni(L"minimizemethod", m.method);
+    SetIni(L"delay_mol", L"250");
+    st.Form_Load();
+    st.Percent = 5;
+    st.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
+    const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0"},
+                                 Click(L"615,490"),
+                                 {L"sleep 250", L"pos 7 topmost 0,0", L"events", L"sleep 250", L"copy 758x514",
+                                  L"sleep 250"},
+                                 Click(L"582,492"),
+                                 {L"events", L"sleep 250", L"pos 7 notopmost 0,0"},
+                                 m.step,
+                                 {L"now", L"save C:\\cap\\20040307090503-5-APP.png", L"clear"}});
+    EXPECT_EQ(c.calls, expected) << "minimize '" << m.minimize << "' method '" << m.method << "'";
+  }
+}
+
+TEST_F(StationCaptureTest, NegativeDelaysNeverReachTheWait) {
+  SetIni(L"delay_cpu", L"-5");
+  SetIni(L"delay_mol", L"-32768");
+  Start(L"0", L"0");
+  station.CaptureCPUTime(kAgentWindow, kSecondWindow, L"");
+  station.CaptureApplication(kAgentWindow, kSecondWindow, L"");
+  Calls sleeps;
+  for (const auto& call : capture.calls) {
+    if (call.rfind(L"sleep", 0) == 0) sleeps.push_back(call);
+  }
+  EXPECT_EQ(sleeps, Calls(5, L"sleep 0"));
+}
+
+TEST_F(StationCaptureTest, WithoutAnAgentNothingIsClickedAndTheScreenIsStillSaved) {
+  Start(L"1", L"0");
+  station.CCaptureMOL();  // no tick has found an agent
+  EXPECT_EQ(capture.calls,
+            (Calls{L"show 0 hide", L"show 0 normal", L"pos 0 topmost 0,0", L"sleep 500", L"pos 0 topmost 0,0",
+                   L"events", L"sleep 500", L"copy 758x514", L"sleep 500", L"events", L"sleep 500",
+                   L"pos 0 notopmost 0,0", L"now", L"save C:\\cap\\20040307090503-37-APP.png", L"clear"}));
+}
+
+TEST_F(StationCaptureTest, FileNames) {
+  struct Case { std::wstring folder; LocalTime time; std::int16_t percent; const wchar_t* kind; std::wstring name; };
+  const Case cases[] = {
+      {L"C:\\cap\\", {2004, 3, 7, 9, 5, 3}, 37, L"-CPU", L"C:\\cap\\20040307090503-37-CPU.png"},
+      {L"C:\\cap\\", {2004, 3, 7, 9, 5, 3}, 5, L"-CPU", L"C:\\cap\\20040307090503-5-CPU.png"},
+      {L"C:\\cap\\", {2031, 12, 31, 23, 59, 59}, 100, L"-APP", L"C:\\cap\\20311231235959-100-APP.png"},
+      {L"C:\\cap", {2004, 3, 7, 0, 0, 0}, 100, L"-CPU", L"C:\\cap20040307000000-100-CPU.png"},  // a plain prefix
+      {L"", {2004, 3, 7, 9, 5, 3}, 0, L"-APP", L"20040307090503-0-APP.png"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CaptureFileName(c.folder, c.time, c.percent, c.kind), c.name);
+}
+
+TEST_F(StationCaptureTest, ScheduledCapturesCpuFirstAndOnlyAtListedPercentages) {
+  SetIni(L"cpu", L"1");
+  SetIni(L"cpuschedule", L"25,50,;,");
+  SetIni(L"mol", L"1");
+  SetIni(L"molschedule", L"50,50,;,");
+  Start(L"0", L"0");
+  StartAgent(0);
+  Tick(113);
+  Tick(116);  // 51
+  Tick(114);  // 50 again
+  const Calls once = {L"C:\\cap\\20040307090503-50-CPU.png", L"C:\\cap\\20040307090503-50-APP.png",
+                      L"C:\\cap\\20040307090503-50-APP.png"};
+  EXPECT_EQ(capture.saved, Join({once, once}));
+  capture.saved.clear();
+  Tick(57);  // 25
+  EXPECT_EQ(capture.saved, Calls{L"C:\\cap\\20040307090503-25-CPU.png"});
+}
+
+TEST_F(StationCaptureTest, SwitchedOffSchedulesStillLeaveTheMenuCaptures) {
+  SetIni(L"cpuschedule", L"50,;,");
+  SetIni(L"molschedule", L"50,;,");
+  Start(L"0", L"0");
+  StartAgent(0);
+  Tick(113);
+  EXPECT_TRUE(capture.saved.empty());
+  station.CCaptureCPU();
+  station.CCaptureMOL();
+  EXPECT_EQ(capture.saved, (Calls{L"C:\\cap\\20040307090503-50-CPU.png", L"C:\\cap\\20040307090503-50-APP.png"}));
+}
+
+TEST_F(StationCaptureTest, ATickRunByPendingEventsStartsNoSecondCapture) {
+  SetIni(L"mol", L"1");
+  SetIni(L"molschedule", L"50,60,;,");
+  Start(L"1", L"1");
+  StartAgent(0);
+  int nested = 0;
+  capture.onEvents = [&] {
+    if (nested++ == 0) Tick(136);  // 60 percent, while the capture at 50 runs
+  };
+  Tick(113);
+  EXPECT_EQ(station.Percent, 60);
+  ASSERT_EQ(capture.saved.size(), 1u) << "one picture, one file";
+  EXPECT_EQ(capture.saved[0], L"C:\\cap\\20040307090503-60-APP.png") << "named when saved";
+  Tick(113);
+  EXPECT_EQ(capture.saved.size(), 2u) << "the next capture runs again";
+}
+
+TEST_F(StationCaptureTest, AnUnwritableFileEndsTheCaptureQuietly) {
+  Start(L"1", L"1");
+  capture.savable = false;
+  station.CCaptureCPU();
+  station.CCaptureCPU();
+  EXPECT_EQ(capture.saved.size(), 2u);
+  EXPECT_EQ(capture.calls.back(), L"clear");
+  EXPECT_TRUE(host.errors.empty());
+}
+
+}  // namespace
+}  // namespace vantor

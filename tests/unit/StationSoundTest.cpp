@@ -1,0 +1,184 @@
+// The sounds of a changed percentage and the watch of the agent's save file.
+#include <gtest/gtest.h>
+
+#include "common/core/IconComposer.h"
+#include "station/core/Station.h"
+#include "tests/unit/Fakes.h"
+
+namespace vantor {
+namespace {
+
+const std::wstring kFolder = L"C:\\Vantor";
+const std::wstring kSaveFile = L"D:\\UD\\tklg.ud";
+
+class StationSoundTest : public ::testing::Test {
+ protected:
+  void SetIni(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
+    profile.Write(kFolder + kVantorIni, section, key, value);
+  }
+  void StartAgent(int width) {
+    const WindowHandle form = windows.AddAgentForm(windows.kDesktop, 4242, width);
+    bar = windows.GetDlgItem(windows.GetDlgItem(form, 9), 10);
+  }
+  void Tick(int width) {
+    windows.windows[bar].width = width;
+    station.timMain_Timer();
+  }
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) station.timMain_Timer();
+  }
+  // Save watch on, with sound 3.
+  void Watch(bool on) {
+    SetIni(L"save", L"folder", L"D:\\UD");
+    SetIni(L"save", L"check", on ? L"1" : L"0");
+    SetIni(L"save", L"sound", L"1");
+    SetIni(L"save", L"filename3", L"s3.wav");
+  }
+  // A new links.lst: the next tick reloads the settings.
+  void Reload() { files.stamps[kFolder + kLinksLst] += 10; }
+
+  test::FakeWindows windows;
+  test::FakeFiles files;
+  test::FakeProfile profile;
+  test::FakeHost host;
+  test::FakeIcons icons;
+  test::FakeProcesses processes;
+  test::FakeSound sound;
+  test::FakeCapture capture;
+  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  WindowHandle bar = 0;
+};
+
+using Played = std::vector<std::wstring>;
+
+TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
+  struct Case {
+    const wchar_t* progress;
+    const wchar_t* alarm;
+    const wchar_t* schedule;
+    const wchar_t* file1;
+    bool mute;
+    Played played;
+  };
+  const Case cases[] = {
+      {L"1", L"1", L"10,50,90,;,", L"s1.wav", false, {L"s1.wav", L"s2.wav"}},
+      {L"1", L"0", L"50,;,", L"s1.wav", false, {L"s1.wav"}},
+      {L"0", L"1", L"50,10,50,;,", L"s1.wav", false, {L"s2.wav", L"s2.wav"}},  // listed twice
+      {L"0", L"1", L"51,;,", L"s1.wav", false, {}},
+      {L"1", L"1", L"50,;,", L"", false, {L"s2.wav"}},  // an empty path plays nothing
+      {L"1", L"1", L"50,;,", L"s1.wav", true, {}},
+  };
+  for (const Case& c : cases) {
+    test::FakeSound s;
+    SetIni(L"sound", L"progress", c.progress);
+    SetIni(L"sound", L"alarmpercent", c.alarm);
+    SetIni(L"sound", L"schedule", c.schedule);
+    SetIni(L"sound", L"filename1", c.file1);
+    SetIni(L"sound", L"filename2", L"s2.wav");
+    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, s, capture}};
+    st.Form_Load();
+    if (c.mute) st.SetMute();
+    if (bar == 0) StartAgent(113);
+    st.timMain_Timer();
+    ASSERT_EQ(st.Percent, 50);
+    st.timMain_Timer();  // unchanged: silent
+    EXPECT_EQ(s.played, c.played) << c.schedule << " mute " << c.mute;
+  }
+}
+
+TEST_F(StationSoundTest, SoundsPlayOnChangesDownwardToo) {
+  SetIni(L"sound", L"progress", L"1");
+  SetIni(L"sound", L"filename1", L"s1.wav");
+  SetIni(L"sound", L"alarmpercent", L"1");
+  SetIni(L"sound", L"filename2", L"s2.wav");
+  SetIni(L"sound", L"schedule", L"0,;,");
+  station.Form_Load();
+  StartAgent(227);
+  Tick(227);
+  Tick(0);  // a new work unit: 100 to 0
+  EXPECT_EQ(sound.played, (Played{L"s1.wav", L"s1.wav", L"s2.wav"}));
+  EXPECT_FALSE(station.Settings().SoundOnce) << "playing changes no flag";
+}
+
+TEST_F(StationSoundTest, AnUnchangedSaveFileIsSilentAfterStartAndEachChangeSoundsOnce) {
+  Watch(true);
+  files.stamps[kSaveFile] = 500;
+  station.Form_Load();
+  Ticks(3);
+  EXPECT_TRUE(sound.played.empty());
+  files.stamps[kSaveFile] = 600;
+  Ticks(2);
+  files.stamps[kSaveFile] = 550;  // backward counts too
+  Ticks(2);
+  EXPECT_EQ(sound.played, (Played{L"s3.wav", L"s3.wav"}));
+  EXPECT_EQ(station.SaveFileStamp.lastSeen, 550);
+  files.stamps.erase(kSaveFile);  // a missing file is no error and no change
+  Ticks(1);
+  EXPECT_TRUE(host.errors.empty());
+  EXPECT_EQ(sound.played.size(), 2u);
+}
+
+TEST_F(StationSoundTest, AWatchSwitchedOnLaterCountsTheFileAsChanged) {
+  Watch(false);
+  files.stamps[kSaveFile] = 500;
+  station.Form_Load();
+  files.stamps[kSaveFile] = 600;  // rewritten while the watch is off: nothing
+  Ticks(2);
+  EXPECT_TRUE(sound.played.empty());
+  Watch(true);
+  Reload();
+  Ticks(2);
+  EXPECT_EQ(sound.played, Played{L"s3.wav"});
+}
+
+TEST_F(StationSoundTest, MutedSaveChangeStillEndsBackingOffAndRedrawsTheIcon) {
+  Watch(true);
+  SetIni(L"save", L"bakkin", L"1");
+  files.stamps[kSaveFile] = 500;
+  station.Form_Load();
+  station.SetMute();
+  StartAgent(0);
+  Ticks(61);
+  ASSERT_TRUE(station.Backin);
+  ASSERT_EQ(host.canvas, ComposeIcon(station.Settings(), 0, nullptr, true));
+  files.stamps[kSaveFile] = 501;
+  Ticks(1);
+  EXPECT_FALSE(station.Backin);
+  EXPECT_EQ(station.ZeroTicks, 1) << "counted again from 0 by the same tick";
+  EXPECT_EQ(host.canvas, ComposeIcon(station.Settings(), 0, nullptr, false));
+  EXPECT_TRUE(sound.played.empty());
+}
+
+TEST_F(StationSoundTest, AFailingListingIsReportedAndTheNextTickTriesAgain) {
+  Watch(true);
+  files.stamps[kSaveFile] = 500;
+  station.Form_Load();
+  files.failing = kSaveFile;
+  Ticks(2);
+  EXPECT_EQ(host.errors, std::vector<std::wstring>(2, L"エラーが-CheckSaveTimeStamp-で発生しました。"));
+  files.failing.clear();
+  files.stamps[kSaveFile] = 700;
+  Ticks(1);
+  EXPECT_EQ(sound.played, Played{L"s3.wav"});
+  EXPECT_EQ(host.errors.size(), 2u);
+}
+
+TEST_F(StationSoundTest, AlarmReservationSetsBothFlagsUntilTheNextReload) {
+  SetIni(L"sound", L"progress", L"1");
+  station.Form_Load();
+  Ticks(1);
+  EXPECT_FALSE(station.Menu().Alarm) << "progress alone is no reservation";
+  station.SetAlarm(true);
+  Ticks(1);
+  EXPECT_TRUE(station.Menu().Alarm);
+  station.SetAlarm(false);
+  Ticks(1);
+  EXPECT_FALSE(station.Settings().SoundProgress);
+  SetIni(L"sound", L"once", L"1");
+  Reload();
+  Ticks(1);
+  EXPECT_TRUE(station.Menu().Alarm) << "the stored flags come back";
+}
+
+}  // namespace
+}  // namespace vantor
