@@ -1,0 +1,49 @@
+// The page tree of the settings window: which node shows which page, in which order the
+// nodes are made, and what showing a page does besides.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace vantor::preference {
+
+inline constexpr int kPageCount = 10;
+
+// The pages, by their index in the page frame array.
+enum Page : int {
+  kIconPage = 0,
+  kSoundPage = 1,
+  kSavePage = 2,
+  kCapturePage = 3,
+  kCaptureDetailPage = 4,
+  kOtherPage = 5,
+  kBookmarkPage = 6,
+  kPriorityPage = 7,
+  kVersionPage = 8,
+  kBalloonPage = 9,
+};
+
+struct NodeDef {
+  int textId;  // the node's text in the string table
+  Page page;
+  int parent;  // index into Nodes() of the parent node, -1 for a top-level node
+};
+
+// The ten nodes in the order they are created: each parent before its children.
+const std::array<NodeDef, kPageCount>& Nodes();
+
+// The order in which a clicked node's text is compared with the kept nodes' texts.
+const std::array<Page, kPageCount>& DispatchOrder();
+
+// The page of the node whose text is `clicked`: the first kept node (in dispatch order)
+// with the same text. `nodeTexts[p]` is the text of the node that shows page p. No match
+// leaves every page hidden.
+std::optional<Page> PageOfNodeText(const std::wstring& clicked,
+                                   const std::array<std::wstring, kPageCount>& nodeTexts);
+
+// Work done each time a page is shown, besides showing it.
+enum class PageWork { None, DrawPreview, ReloadBookmarks, ShowAgentTaskName };
+PageWork WorkOnShow(Page page);
+
+}  // namespace vantor::preference

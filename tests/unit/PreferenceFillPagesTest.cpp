@@ -1,0 +1,244 @@
+// Loading the settings into the editor and filling its pages.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <stdexcept>
+
+#include "preference/core/EditorSettings.h"
+#include "preference/core/FillPages.h"
+#include "preference/core/PriorityPage.h"
+#include "resources/preference_ids.h"
+#include "tests/unit/Fakes.h"
+
+namespace vantor::preference {
+namespace {
+
+const std::wstring kFolder = L"C:\\Vantor";
+
+// Records what the pages show; the controls named in `failing` throw.
+class FakeControls : public PageControls {
+ public:
+  void SetPaletteColour(int index, std::int32_t colour) override {
+    Fail(-1 - index);
+    palette[index] = colour;
+  }
+  void SetCheck(int control, bool ticked) override {
+    Fail(control);
+    checks[control] = ticked;
+  }
+  void SetText(int control, const std::wstring& text) override {
+    Fail(control);
+    texts[control] = text;
+  }
+  void SelectOption(int control) override {
+    Fail(control);
+    options.insert(control);
+  }
+  void SetPosition(int control, int value) override {
+    Fail(control);
+    positions[control] = value;
+  }
+  bool LoadIconPicture(const std::wstring& path) override {
+    loads.push_back(path);
+    return path.empty() || readable.count(path) > 0;
+  }
+
+  void Fail(int control) {
+    if (failing.count(control)) throw std::runtime_error("control refuses");
+  }
+
+  std::set<int> failing;
+  std::set<std::wstring> readable;
+  std::map<int, std::int32_t> palette;
+  std::map<int, bool> checks;
+  std::map<int, std::wstring> texts;
+  std::set<int> options;
+  std::map<int, int> positions;
+  std::vector<std::wstring> loads;
+};
+
+TEST(PreferenceFillPages, EveryPageGetsItsValues) {
+  MainSettings s;
+  s.ColorGraph = 123;
+  s.DblClick = 1;
+  s.Capture_MinimizeMethod = 1;
+  s.AlarmSchedule = L"10,20,;,";
+  s.CpuSchedule = L";,";
+  s.MolSchedule = L"5,";
+  s.Bakkin = 12;
+  s.Capture_Delay_MOL = 5000;
+  s.Frequency = 3;
+  s.PriorityUda = L"ud_ligfit_Release.exe";
+  s.Balloon = true;
+  FakeControls c;
+  test::FakeFiles files;
+  FillPages(s, c, files);
+  EXPECT_EQ(c.palette[1], 123);
+  EXPECT_EQ(c.palette[2], 16711680);
+  EXPECT_TRUE(c.checks[IDC_CheckWaku]);
+  EXPECT_TRUE(c.checks[IDC_CheckBalloon]);
+  EXPECT_FALSE(c.checks[IDC_CheckBackImage]);
+  EXPECT_TRUE(c.options.count(IDC_optShowUDAgent));
+  EXPECT_FALSE(c.options.count(IDC_optShowSetting));
+  EXPECT_TRUE(c.options.count(IDC_OptMinMethod2));
+  EXPECT_EQ(c.texts[IDC_txtSoundPercents], L"10,20,");
+  EXPECT_EQ(c.texts[IDC_txtCapCPUPer], L"");
+  EXPECT_EQ(c.texts[IDC_txtCapMOLPer], L"5,") << "a hand-edited list without \";\" shows as it is";
+  EXPECT_EQ(c.texts[IDC_txtBakkin], L"12");
+  EXPECT_EQ(c.positions[IDC_scrBakkin], 12);
+  EXPECT_EQ(c.positions[IDC_slidDelayCPU], 100);
+  EXPECT_EQ(c.positions[IDC_slidDelayMOL], 5000);
+  EXPECT_EQ(c.positions[IDC_SlidPriFreq], 3);
+  EXPECT_EQ(c.texts[IDC_txtPriUDA], L"ud_ligfit_Release.exe");
+  EXPECT_EQ(c.loads, std::vector<std::wstring>{L""}) << "no picture: the empty path clears the box";
+}
+
+TEST(PreferenceFillPages, AFailingAssignmentIsSkippedAndTheRestStillRuns) {
+  MainSettings s;
+  s.SoundFile1 = L"a.wav";
+  s.SoundFile2 = L"b.wav";
+  FakeControls c;
+  c.failing = {-1 /* palette entry 0 */, IDC_txtSound1, IDC_CheckWaku, IDC_SlidPriFreq};
+  test::FakeFiles files;
+  FillPages(s, c, files);
+  EXPECT_FALSE(c.palette.count(0));
+  EXPECT_TRUE(c.palette.count(1)) << "the next palette entry";
+  EXPECT_FALSE(c.texts.count(IDC_txtSound1));
+  EXPECT_EQ(c.texts[IDC_txtSound2], L"b.wav");
+  EXPECT_TRUE(c.checks.count(IDC_CheckMoji));
+  EXPECT_TRUE(c.texts.count(IDC_txtPriEXE));
+}
+
+TEST(PreferenceFillPages, ValuesASliderDoesNotAcceptLeaveItAsItIs) {
+  struct Case {
+    std::int16_t bakkin, delayCpu, delayMol, frequency;
+  } cases[] = {{9, 99, 99, 0}, {16, 1001, 5001, 6}, {0, -1, 32767, -5}};
+  for (const Case& k : cases) {
+    MainSettings s;
+    s.Bakkin = k.bakkin;
+    s.Capture_Delay_CPU = k.delayCpu;
+    s.Capture_Delay_MOL = k.delayMol;
+    s.Frequency = k.frequency;
+    FakeControls c;
+    test::FakeFiles files;
+    FillPages(s, c, files);
+    EXPECT_TRUE(c.positions.empty()) << k.bakkin;
+    EXPECT_EQ(c.texts[IDC_txtBakkin], std::to_wstring(k.bakkin)) << "the box shows the stored minutes";
+    EXPECT_EQ(s.Bakkin, k.bakkin) << "the stored value is kept";
+  }
+  for (const auto& [control, lo, hi] : {std::tuple{IDC_scrBakkin, 10, 15}, std::tuple{IDC_slidDelayCPU, 100, 1000},
+                                        std::tuple{IDC_slidDelayMOL, 100, 5000}, std::tuple{IDC_SlidPriFreq, 1, 5}}) {
+    EXPECT_EQ(RangeOf(control).min, lo);
+    EXPECT_EQ(RangeOf(control).max, hi);
+  }
+}
+
+TEST(PreferenceFillPages, AStoredPictureThatCannotBeLoadedIsForgotten) {
+  const std::wstring bmp = L"C:\\p.bmp";
+  struct Case {
+    bool exists, readable, back;
+  } cases[] = {{true, true, true}, {false, false, false}, {true, false, false}};
+  for (const Case& k : cases) {
+    MainSettings s;
+    s.IconPicture = bmp;
+    s.IconBack = s.IconGraph = true;
+    FakeControls c;
+    test::FakeFiles files;
+    if (k.exists) files.stamps[bmp] = 1;
+    if (k.readable) c.readable.insert(bmp);
+    FillPages(s, c, files);
+    EXPECT_EQ(s.IconBack, k.back) << k.exists << k.readable;
+    EXPECT_EQ(s.IconGraph, k.back);
+    EXPECT_EQ(c.checks[IDC_CheckBackImage], k.back);
+    EXPECT_EQ(c.checks[IDC_CheckGraphImage], k.back);
+    EXPECT_EQ(s.IconPicture, k.readable ? bmp : L"");
+    EXPECT_EQ(c.texts[IDC_txtIconImage], k.readable ? bmp : L"");
+  }
+}
+
+TEST(PreferenceFillPages, APictureSwitchWithoutAChosenPictureIsOff) {
+  MainSettings s;
+  s.IconBack = true;
+  FakeControls c;
+  test::FakeFiles files;
+  FillPages(s, c, files);
+  EXPECT_FALSE(s.IconBack);
+  EXPECT_FALSE(c.checks[IDC_CheckBackImage]);
+}
+
+TEST(PreferenceEditorSettings, AValueThatDoesNotConvertFallsBackAndTheOthersStillLoad) {
+  test::FakeProfile profile;
+  const auto set = [&](const wchar_t* sec, const wchar_t* key, const wchar_t* value) {
+    profile.Write(kFolder + kVantorIni, sec, key, value);
+  };
+  set(L"color", L"graph", L"99999999999");  // beyond 32 bits
+  set(L"save", L"bakkin", L"zwölf");
+  set(L"capture", L"delay_mol", L"2000");
+  set(L"priority", L"other", L"app.exe");
+  profile.writes.clear();
+  MainSettings s;
+  s.ColorText = 1;  // whatever the editor held before is replaced
+  const auto failed = LoadEditorSettings(profile, kFolder, s);
+  EXPECT_EQ(failed, (std::vector<std::wstring>{L"[color] graph", L"[save] bakkin"}));
+  EXPECT_EQ(s.ColorGraph, 16744576);
+  EXPECT_EQ(s.ColorText, 16777215);
+  EXPECT_EQ(s.Bakkin, 15);
+  EXPECT_EQ(s.Capture_Delay_MOL, 2000) << "keys after the failing ones still load";
+  EXPECT_EQ(s.PriorityOther, L"app.exe");
+  EXPECT_TRUE(profile.writes.empty()) << "nothing is written while loading";
+}
+
+TEST(PreferenceEditorSettings, TheDoubleClickKeyIsReadInAnyCase) {
+  test::FakeProfile profile;
+  profile.Write(kFolder + kVantorIni, L"icon", L"DblClick", L"1");
+  MainSettings s;
+  EXPECT_TRUE(LoadEditorSettings(profile, kFolder, s).empty());
+  EXPECT_EQ(s.DblClick, 1);
+}
+
+TEST(PreferencePriorityPage, ThePriorityFileIsReadOnlyWhenItExists) {
+  test::FakeProfile profile;
+  test::FakeFiles files;
+  const IniFile ini(profile, kFolder);
+  EXPECT_EQ(ReadPriorityFile(ini, files), std::nullopt);
+
+  struct Case {
+    const wchar_t *udaChange, *udaLevel, *exeChange, *exeLevel;
+    bool uda;
+    std::optional<int> udaPos;
+    bool exe;
+    std::optional<int> exePos;
+  } cases[] = {
+      {L"1", L"0", L"0", L"2", true, 0, false, 2},
+      {L"0", L"1 ", L"1", L"1x", false, 1, true, 1},
+      {L"-1", L"5", L"true", L"-1", false, std::nullopt, false, std::nullopt},
+      {L"", L"", L"", L"99999", false, 0, false, std::nullopt},
+  };
+  files.stamps[kFolder + kPriorityIni] = 1;
+  for (const Case& k : cases) {
+    profile.Write(kFolder + kPriorityIni, L"priority", L"udachange", k.udaChange);
+    profile.Write(kFolder + kPriorityIni, L"priority", L"udapriority", k.udaLevel);
+    profile.Write(kFolder + kPriorityIni, L"priority", L"exechange", k.exeChange);
+    profile.Write(kFolder + kPriorityIni, L"priority", L"exepriority", k.exeLevel);
+    const auto state = ReadPriorityFile(ini, files);
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->udaChange, k.uda) << k.udaChange;
+    EXPECT_EQ(state->udaPosition, k.udaPos) << k.udaLevel;
+    EXPECT_EQ(state->exeChange, k.exe) << k.exeChange;
+    EXPECT_EQ(state->exePosition, k.exePos) << k.exeLevel;
+  }
+}
+
+TEST(PreferencePriorityPage, TheAgentTaskNameFallsBackToTheDefault) {
+  test::FakeProcesses processes;
+  const MessageSink none = [](const std::wstring&) {};
+  EXPECT_EQ(AgentTaskNameText(2, L"", processes, none), kDefaultAgentTask);
+  EXPECT_EQ(AgentTaskNameText(0, L"old.exe", processes, none), L"old.exe") << "kind 0 keeps the box";
+  EXPECT_EQ(AgentTaskNameText(0, L"", processes, none), kDefaultAgentTask);
+  processes.table = {{4, L"System"}, {40, L"ud_ligfit_Release.exe"}};
+  EXPECT_EQ(AgentTaskNameText(2, L"old.exe", processes, none), L"ud_ligfit_Release.exe");
+}
+
+}  // namespace
+}  // namespace vantor::preference
