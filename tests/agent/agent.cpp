@@ -8,6 +8,12 @@
 // --width sets the bar's width, --advance grows it by one pixel every MS milliseconds (back
 // to 0 after 227). While running, the registered message "VantorTestAgent.SetWidth" sent or
 // posted to the main window sets the width to its wParam.
+//
+// The main window draws one of two views: "CPU Time" on green (the main view) and
+// "Application" on magenta. With the window at the screen origin, a click at (615, 490)
+// opens the Application view, one at (582, 492) goes back to the main view, and one at
+// (740, 492) is the window's own minimise button. The registered message
+// "VantorTestAgent.View" returns 1 while the Application view is shown, else 0.
 #include <windows.h>
 
 #include <cwchar>
@@ -29,8 +35,75 @@ struct Options {
 };
 
 UINT g_setWidthMessage = 0;
+UINT g_viewMessage = 0;
 HWND g_bar = nullptr;
 int g_width = 0;
+bool g_application = false;
+
+// Places in window coordinates (the window's top-left corner is 0, 0).
+constexpr RECT kMainTab{556, 478, 598, 506};
+constexpr RECT kApplicationTab{600, 478, 676, 506};
+constexpr RECT kMinimizeButton{724, 478, 752, 506};
+// The view's coloured field, in client coordinates.
+constexpr RECT kViewField{10, 10, 740, 400};
+constexpr COLORREF kMainColour = RGB(0, 128, 64);
+constexpr COLORREF kApplicationColour = RGB(192, 0, 160);
+
+// The offset of the client area inside the window.
+POINT ClientOffset(HWND hwnd) {
+  RECT window;
+  ::GetWindowRect(hwnd, &window);
+  POINT origin{0, 0};
+  ::ClientToScreen(hwnd, &origin);
+  return {origin.x - window.left, origin.y - window.top};
+}
+
+RECT ToClient(HWND hwnd, RECT r) {
+  const POINT o = ClientOffset(hwnd);
+  return {r.left - o.x, r.top - o.y, r.right - o.x, r.bottom - o.y};
+}
+
+void DrawBox(HDC dc, const RECT& r, COLORREF fill, const wchar_t* text) {
+  HBRUSH brush = ::CreateSolidBrush(fill);
+  ::FillRect(dc, &r, brush);
+  ::DeleteObject(brush);
+  ::FrameRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+  RECT inner = r;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, RGB(255, 255, 255));
+  ::DrawTextW(dc, text, -1, &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void PaintForm(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(hwnd, &ps);
+  const COLORREF colour = g_application ? kApplicationColour : kMainColour;
+  DrawBox(dc, kViewField, colour, L"");
+  HFONT font = ::CreateFontW(-48, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+  HGDIOBJ old = ::SelectObject(dc, font);
+  RECT title{30, 30, 700, 120};
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, RGB(255, 255, 255));
+  ::DrawTextW(dc, g_application ? L"Application" : L"CPU Time", -1, &title, DT_LEFT | DT_TOP | DT_SINGLELINE);
+  ::SelectObject(dc, old);
+  ::DeleteObject(font);
+  DrawBox(dc, ToClient(hwnd, kMainTab), g_application ? RGB(96, 96, 96) : kMainColour, L"CPU");
+  DrawBox(dc, ToClient(hwnd, kApplicationTab), g_application ? kApplicationColour : RGB(96, 96, 96), L"App");
+  DrawBox(dc, ToClient(hwnd, kMinimizeButton), RGB(0, 0, 160), L"_");
+  ::EndPaint(hwnd, &ps);
+}
+
+// A left click in client coordinates, checked against the places in window coordinates.
+void Click(HWND hwnd, int clientX, int clientY) {
+  const POINT o = ClientOffset(hwnd);
+  const POINT at{clientX + o.x, clientY + o.y};
+  if (::PtInRect(&kMinimizeButton, at)) {
+    ::ShowWindow(hwnd, SW_MINIMIZE);
+  } else if (::PtInRect(&kApplicationTab, at) || ::PtInRect(&kMainTab, at)) {
+    g_application = ::PtInRect(&kApplicationTab, at) != FALSE;
+    ::InvalidateRect(hwnd, nullptr, TRUE);
+  }
+}
 
 void SetBarWidth(int width) {
   g_width = width;
@@ -43,7 +116,14 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     SetBarWidth(static_cast<int>(wParam));
     return 1;
   }
+  if (message == g_viewMessage && g_viewMessage != 0) return g_application ? 1 : 0;
   switch (message) {
+    case WM_PAINT:
+      PaintForm(hwnd);
+      return 0;
+    case WM_LBUTTONDOWN:
+      Click(hwnd, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+      return 0;
     case WM_TIMER:
       if (wParam == kAdvanceTimer) SetBarWidth(g_width >= kFullWidth ? 0 : g_width + 1);
       return 0;
@@ -100,6 +180,7 @@ void RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, int br
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const Options options = ParseOptions();
   g_setWidthMessage = ::RegisterWindowMessageW(L"VantorTestAgent.SetWidth");
+  g_viewMessage = ::RegisterWindowMessageW(L"VantorTestAgent.View");
   RegisterClass(instance, kFormClass, FormProc, COLOR_BTNFACE);
   RegisterClass(instance, kFrameClass, ::DefWindowProcW, COLOR_WINDOW);
   RegisterClass(instance, kBarClass, BarProc, COLOR_WINDOW);
