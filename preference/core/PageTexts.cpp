@@ -12,7 +12,8 @@ const CaptionEntry kCaptions[] = {
     {IDC_PageFrame8, 1000},
     // Icon page.
     {IDC_Label4, 202}, {IDC_Label3, 203}, {IDC_Label9, 204}, {IDC_Label6, 205}, {IDC_Label7, 206},
-    {IDC_CheckWaku, 207}, {IDC_CheckMoji, 208}, {IDC_frmPicture, 210}, {IDC_frmPreview, 220},
+    {IDC_CheckWaku, 207}, {IDC_CheckMoji, 208}, {IDC_frmPicture, 210}, {IDC_CheckBackImage, 211},
+    {IDC_CheckGraphImage, 212}, {IDC_frmPreview, 220},
     {IDC_frmDblClick, 230}, {IDC_optShowSetting, 231}, {IDC_optShowUDAgent, 232},
     // Sound page.
     {IDC_labSound1, 301}, {IDC_cmdSound1Test, 302}, {IDC_CheckSound1_1, 303}, {IDC_CheckSound1_2, 304},

@@ -1,35 +1,24 @@
-// Preference: the settings editor. For now its window is empty.
-#include <windows.h>
+// Preference: the settings editor of Vantor. One copy runs per program folder; a second
+// start ends at once without a word.
+#include "common/win/Windows.h"
 
-namespace {
+#include <commctrl.h>
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    ::PostQuitMessage(0);
-    return 0;
-  }
-  return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
+#include "common/win/SingleInstance.h"
+#include "common/win/WinPlatform.h"
+#include "preference/win/MainDialog.h"
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"VantorPreference";
-  ::RegisterClassExW(&wc);
-  HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"Vantor ver.2.1.0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 547, 375, nullptr, nullptr, instance, nullptr);
-  if (!hwnd) return 1;
-  ::ShowWindow(hwnd, show);
-  MSG msg;
-  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  try {
+    const std::wstring folder = vantor::ProgramFolder();
+    const vantor::SingleInstance instance(L"Preference", folder);
+    if (instance.AnotherIsRunning()) return 0;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    vantor::preference::MainDialog dialog(folder);
+    dialog.Run();
+  } catch (...) {
+    return 1;
   }
   return 0;
 }

@@ -159,6 +159,8 @@ TEST(PreferenceTexts, EveryCaptionAndNodeHasItsStringAndTheJumpLabelsKeepTheirSp
   EXPECT_EQ(spaces(705), 8);
   EXPECT_EQ(spaces(706), 3);
   EXPECT_EQ(spaces(707), 2);
+  EXPECT_EQ(strings.at(211), L"背景色に適用");
+  EXPECT_EQ(strings.at(212), L"グラフの色に適用");
   EXPECT_EQ(strings.at(705), L"タスクトレイから任意のwebページへ　　　　　　　　ジャンプできます。");
 }
 

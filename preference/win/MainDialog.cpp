@@ -1,0 +1,377 @@
+#include "preference/win/MainDialog.h"
+
+#include <commctrl.h>
+
+#include "preference/core/EditorSettings.h"
+#include "preference/core/FillPages.h"
+#include "preference/core/PageTexts.h"
+#include "preference/win/Ui.h"
+#include "resources/preference_ids.h"
+
+namespace vantor::preference {
+namespace {
+
+constexpr UINT kTellUnreadable = WM_APP + 1;
+
+// The window's outer size in pixels at 96 dpi (8205 x 5625 twips) and the place of the pages.
+constexpr int kWindowWidth = 547, kWindowHeight = 375;
+constexpr int kPageLeft = 152, kPageTop = 30;
+
+template <class F>
+void Guarded(F&& f) noexcept {
+  try {
+    f();
+  } catch (...) {
+    // Nothing may cross into Windows; a failing handler ends here.
+  }
+}
+
+}  // namespace
+
+MainDialog::MainDialog(std::wstring folder)
+    : folder_(std::move(folder)),
+      icon_(settings_, files_),
+      controls_([this](int id) { return Control(id); }, icon_),
+      priority_([this](int id) { return Control(id); }, files_) {}
+
+void MainDialog::Run() {
+  ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_frmMain), nullptr, DialogProc,
+                    reinterpret_cast<LPARAM>(this));
+}
+
+HWND MainDialog::Control(int id) const {
+  if (HWND h = ::GetDlgItem(hwnd_, id)) return h;
+  for (HWND page : frmSetting_) {
+    if (!page) continue;
+    if (HWND h = ::GetDlgItem(page, id)) return h;
+  }
+  return nullptr;
+}
+
+INT_PTR CALLBACK MainDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<MainDialog*>(lParam);
+    ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    self->hwnd_ = hwnd;
+    Guarded([&] { self->Form_Load(); });
+    return FALSE;  // the focus was set by the load
+  }
+  auto* self = reinterpret_cast<MainDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (!self) return FALSE;
+  INT_PTR result = FALSE;
+  Guarded([&] { result = self->OnMessage(message, wParam, lParam); });
+  return result;
+}
+
+INT_PTR CALLBACK MainDialog::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    return FALSE;
+  }
+  auto* self = reinterpret_cast<MainDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (!self) return FALSE;
+  INT_PTR result = FALSE;
+  Guarded([&] { result = self->OnPageMessage(hwnd, message, wParam, lParam); });
+  return result;
+}
+
+void MainDialog::Form_Load() {
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, Scaled(kWindowWidth), Scaled(kWindowHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CreatePages();
+  Layout();
+  BuildPageTree();
+  unreadable_ = LoadEditorSettings(profile_, folder_, settings_);
+  FillPages(settings_, controls_, files_);
+  icon_.DrawPreview();
+  LoadLinks(textFiles_, folder_ + kLinksLst, links_);
+  FillBookmarkList();
+  priority_.PrepareControls();
+  ApplyCaptions();
+  priority_.ShowAgentTaskName();
+  priority_.LoadPriorityFile(IniFile(profile_, folder_));
+  WatchControls();
+  // Page 0 is the page shown first.
+  ::SendDlgItemMessageW(hwnd_, IDC_TreeView1, TVM_SELECTITEM, TVGN_CARET,
+                        reinterpret_cast<LPARAM>(nodes_[kIconPage]));
+  ::SetFocus(::GetDlgItem(hwnd_, IDC_TreeView1));
+  if (!unreadable_.empty()) ::PostMessageW(hwnd_, kTellUnreadable, 0, 0);
+}
+
+void MainDialog::CreatePages() {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  for (int i = 0; i < kPageCount; ++i) {
+    HWND page = ::CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PAGE0 + i), hwnd_, PageProc,
+                                     reinterpret_cast<LPARAM>(this));
+    ::SetWindowLongPtrW(page, GWLP_ID, IDC_frmSetting0 + i);
+    ::ShowWindow(page, SW_HIDE);
+    frmSetting_[static_cast<std::size_t>(i)] = page;
+  }
+  icon_.Attach(frmSetting_[kIconPage]);
+  version_.Attach(frmSetting_[kVersionPage]);
+  controls_.InitRanges();
+  ::ShowWindow(frmSetting_[kIconPage], SW_SHOW);
+}
+
+void MainDialog::Layout() {
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  const int width = client.right, height = client.bottom;
+  const int top = Scaled(kPageTop), left = Scaled(kPageLeft);
+  const int pageHeight = height - top - Scaled(68);
+  const auto place = [&](int id, int x, int y, int w, int h) { ::MoveWindow(::GetDlgItem(hwnd_, id), x, y, w, h, TRUE); };
+  place(IDC_Label5, Scaled(8), Scaled(2), Scaled(240), Scaled(26));
+  place(IDC_TreeView1, Scaled(6), top, left - Scaled(12), pageHeight);
+  for (int i = 0; i < kPageCount; ++i) {
+    HWND page = frmSetting_[static_cast<std::size_t>(i)];
+    ::MoveWindow(page, left, top, width - left - Scaled(6), pageHeight, TRUE);
+    ::MoveWindow(::GetDlgItem(page, IDC_PageFrame0 + i), 0, 0, width - left - Scaled(6), pageHeight, TRUE);
+  }
+  place(IDC_labHelp, Scaled(8), top + pageHeight + Scaled(4), width - Scaled(16), Scaled(30));
+  const int buttonWidth = Scaled(84), buttonHeight = Scaled(24), y = height - Scaled(30);
+  place(IDC_cmdCancel, width - Scaled(6) - buttonWidth, y, buttonWidth, buttonHeight);
+  place(IDC_cmdOK1, width - Scaled(12) - 2 * buttonWidth, y, buttonWidth, buttonHeight);
+  place(IDC_cmdOK0, width - Scaled(18) - 3 * buttonWidth, y, buttonWidth, buttonHeight);
+
+  titleFont_.Reset(::CreateFontW(-Scaled(18), 0, 0, 0, FW_BLACK, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, L"Arial Black"));
+  if (titleFont_) ::SendDlgItemMessageW(hwnd_, IDC_Label5, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.Get()), FALSE);
+
+  // Centre the resized window on its screen.
+  RECT window{}, work{};
+  ::GetWindowRect(hwnd_, &window);
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int w = window.right - window.left, h = window.bottom - window.top;
+  ::SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2, work.top + (work.bottom - work.top - h) / 2,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainDialog::BuildPageTree() {
+  HWND tree = ::GetDlgItem(hwnd_, IDC_TreeView1);
+  const auto& nodes = Nodes();
+  std::array<HTREEITEM, kPageCount> made{};
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    std::wstring text = LoadText(nodes[i].textId);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = nodes[i].parent < 0 ? TVI_ROOT : made[static_cast<std::size_t>(nodes[i].parent)];
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = text.data();
+    made[i] = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    nodes_[static_cast<std::size_t>(nodes[i].page)] = made[i];
+  }
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    if (nodes[i].parent < 0) ::SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(made[i]));
+  }
+}
+
+void MainDialog::ApplyCaptions() {
+  for (const CaptionEntry& caption : Captions()) {
+    if (HWND h = Control(caption.control)) SetControlText(h, LoadText(caption.textId));
+  }
+}
+
+void MainDialog::WatchControls() {
+  for (const HelpEntry& entry : HelpEntries()) WatchControl(Control(entry.control), *this);
+  WatchControl(Control(IDC_picVTRIcon), *this);
+}
+
+void MainDialog::TellUnreadableSettings() {
+  std::wstring text = LoadText(IDS_SettingsUnreadable);
+  for (const std::wstring& key : unreadable_) text += L"\r\n" + key;
+  ShowMessage(hwnd_, text, MB_ICONWARNING);
+}
+
+void MainDialog::TreeView1_NodeClick(HTREEITEM node) {
+  HWND tree = ::GetDlgItem(hwnd_, IDC_TreeView1);
+  const auto textOf = [tree](HTREEITEM item) {
+    wchar_t buffer[256] = {};
+    TVITEMW request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = buffer;
+    request.cchTextMax = 256;
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&request));
+    return std::wstring(buffer);
+  };
+  std::array<std::wstring, kPageCount> texts;
+  for (std::size_t p = 0; p < texts.size(); ++p) texts[p] = textOf(nodes_[p]);
+  for (HWND page : frmSetting_) ::ShowWindow(page, SW_HIDE);
+  const auto page = PageOfNodeText(textOf(node), texts);
+  if (page) ShowPage(*page);
+}
+
+void MainDialog::ShowPage(Page page) {
+  ::ShowWindow(frmSetting_[static_cast<std::size_t>(page)], SW_SHOW);
+  switch (WorkOnShow(page)) {
+    case PageWork::DrawPreview:
+      icon_.DrawPreview();
+      break;
+    case PageWork::ReloadBookmarks:
+      LoadLinks(textFiles_, folder_ + kLinksLst, links_);
+      FillBookmarkList();
+      break;
+    case PageWork::ShowAgentTaskName:
+      priority_.ShowAgentTaskName();
+      break;
+    case PageWork::None:
+      break;
+  }
+}
+
+void MainDialog::Jump(Page page) {
+  const HTREEITEM node = nodes_[static_cast<std::size_t>(page)];
+  HWND tree = ::GetDlgItem(hwnd_, IDC_TreeView1);
+  // Selecting a node that is not yet selected reports the change, which dispatches it.
+  if (reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)) == node) {
+    TreeView1_NodeClick(node);
+  } else {
+    ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
+  }
+}
+
+void MainDialog::FillBookmarkList() {
+  HWND titles = Control(IDC_lstLink), lines = Control(IDC_lstLink2);
+  if (!titles || !lines) return;
+  ::SendMessageW(titles, LB_RESETCONTENT, 0, 0);
+  ::SendMessageW(lines, LB_RESETCONTENT, 0, 0);
+  for (int i = 1; i < links_.LinkCount(); ++i) {
+    const Link& link = links_.Entry(i);
+    const std::wstring line = link.Title + L"," + link.URL;
+    ::SendMessageW(titles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(link.Title.c_str()));
+    ::SendMessageW(lines, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+}
+
+void MainDialog::cmdOK_Click(int index) {
+  IniFile ini(profile_, folder_);
+  SaveSettings(ini, settings_, ControlText(Control(IDC_txtPriUDA)), ControlText(Control(IDC_txtPriEXE)));
+  // links.lst last: its new time tells the monitor to reload everything.
+  HWND lines = Control(IDC_lstLink2);
+  std::wstring text;
+  const auto count = ::SendMessageW(lines, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const auto length = ::SendMessageW(lines, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0) continue;
+    std::wstring line(static_cast<std::size_t>(length) + 1, L'\0');
+    ::SendMessageW(lines, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+    line.resize(static_cast<std::size_t>(length));
+    text += line + L"\r\n";
+  }
+  if (!textFiles_.WriteText(ini.Path(kLinksLst), text)) {
+    // The settings stay saved; the window stays open so that nothing is lost unnoticed.
+    ShowMessage(hwnd_, LoadText(IDS_LinksNotWritten), MB_ICONEXCLAMATION);
+    return;
+  }
+  LoadLinks(textFiles_, ini.Path(kLinksLst), links_);
+  if (index == 0) ::EndDialog(hwnd_, IDOK);
+}
+
+void MainDialog::ShowHelp(const std::wstring& text) { SetControlText(::GetDlgItem(hwnd_, IDC_labHelp), text); }
+
+void MainDialog::OnControlEvent(int control, ControlEvent event) noexcept {
+  Guarded([&] {
+    icon_.OnControlEvent(control, event);
+    version_.OnControlEvent(control, event);
+    const HelpEntry* help = FindHelp(control);
+    if (!help) return;
+    unsigned wanted = 0;
+    if (event == ControlEvent::Focus) wanted = kOnFocus;
+    if (event == ControlEvent::MouseMove) wanted = kOnMouseMove;
+    if (event == ControlEvent::MouseDown) wanted = kOnMouseDown;
+    if (help->events & wanted) ShowHelp(help->textId ? LoadText(help->textId) : L"");
+  });
+}
+
+void MainDialog::OnCommand(int control, int notification) {
+  if (icon_.OnCommand(control, notification) || version_.OnCommand(control, notification)) return;
+  if (notification != BN_CLICKED) return;
+  switch (control) {
+    case IDC_cmdOK0: cmdOK_Click(0); break;
+    case IDC_cmdOK1: cmdOK_Click(1); break;
+    case IDC_cmdCancel:
+    case IDCANCEL: ::EndDialog(hwnd_, IDCANCEL); break;
+    case IDC_cmdJumpBookMark: Jump(kBookmarkPage); break;
+    case IDC_cmdJumpPriority: Jump(kPriorityPage); break;
+    case IDC_cmdJumpVersion: Jump(kVersionPage); break;
+    case IDC_CheckBalloon: settings_.Balloon = IsTicked(Control(control)); break;
+    case IDC_CheckPriPermission: priority_.CheckPriPermission_Click(); break;
+    case IDC_CheckPriUDA: priority_.CheckPriUDA_Click(); break;
+    case IDC_CheckPriEXE: priority_.CheckPriEXE_Click(); break;
+    case IDC_CheckPriority: priority_.CheckPriority_Click(); break;
+    default: break;
+  }
+}
+
+void MainDialog::OnFrameMouseMove(HWND page, LPARAM lParam) {
+  version_.OnFrameMouseMove();
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  // The mouse over the inside of a captioned box that explains itself.
+  for (int frame : {IDC_frmPreview, IDC_frmDblClick}) {
+    HWND box = ::GetDlgItem(page, frame);
+    if (!box) continue;
+    RECT rect{};
+    ::GetWindowRect(box, &rect);
+    ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    if (::PtInRect(&rect, at)) OnControlEvent(frame, ControlEvent::MouseMove);
+  }
+}
+
+INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->idFrom == IDC_TreeView1 && header->code == TVN_SELCHANGEDW) {
+        TreeView1_NodeClick(reinterpret_cast<const NMTREEVIEWW*>(lParam)->itemNew.hItem);
+      }
+      return FALSE;
+    }
+    case WM_CTLCOLORSTATIC: {
+      auto* dc = reinterpret_cast<HDC>(wParam);
+      ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case kTellUnreadable:
+      TellUnreadableSettings();
+      return TRUE;
+    case WM_CLOSE:
+      ::EndDialog(hwnd_, IDCANCEL);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR MainDialog::OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == IDC_ComboPriUDA) priority_.ComboPriUDA_Click();
+      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == IDC_ComboPriEXE) priority_.ComboPriEXE_Click();
+      return TRUE;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      return icon_.OnDrawItem(item) || version_.OnDrawItem(item);
+    }
+    case WM_MOUSEMOVE:
+      OnFrameMouseMove(page, lParam);
+      return TRUE;
+    case WM_SETCURSOR:
+      if (version_.OnSetCursor(reinterpret_cast<HWND>(wParam))) {
+        ::SetWindowLongPtrW(page, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<INT_PTR>(version_.OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace vantor::preference

@@ -1,0 +1,89 @@
+// frmMain, the settings window: the page tree, the ten page frames, the help line and the
+// OK / Apply / Cancel buttons, over an in-memory copy of the settings.
+#pragma once
+
+#include "common/win/Windows.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/core/Links.h"
+#include "common/core/Settings.h"
+#include "common/win/Handle.h"
+#include "common/win/WinPlatform.h"
+#include "common/win/WinTextFiles.h"
+#include "preference/core/PageTree.h"
+#include "preference/win/HelpLine.h"
+#include "preference/win/IconPageView.h"
+#include "preference/win/PriorityView.h"
+#include "preference/win/VersionPage.h"
+#include "preference/win/WinPageControls.h"
+
+namespace vantor::preference {
+
+struct FontTraits {
+  using Handle = HFONT;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { ::DeleteObject(h); }
+};
+
+class MainDialog : public ControlEventSink {
+ public:
+  explicit MainDialog(std::wstring folder);
+  MainDialog(const MainDialog&) = delete;
+  MainDialog& operator=(const MainDialog&) = delete;
+
+  // Shows the window until OK or Cancel ends it.
+  void Run();
+
+  void OnControlEvent(int control, ControlEvent event) noexcept override;
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Form_Load();
+  void CreatePages();
+  void Layout();
+  void BuildPageTree();
+  void ApplyCaptions();
+  void WatchControls();
+  void TellUnreadableSettings();
+
+  void TreeView1_NodeClick(HTREEITEM node);
+  void ShowPage(Page page);
+  void Jump(Page page);
+  void cmdOK_Click(int index);
+  void FillBookmarkList();
+  void ShowHelp(const std::wstring& text);
+  void OnCommand(int control, int notification);
+  void OnFrameMouseMove(HWND page, LPARAM lParam);
+
+  // A control of the window or of any page; null when none has that id.
+  HWND Control(int id) const;
+
+  std::wstring folder_;
+  WinProfile profile_;
+  WinFiles files_;
+  WinTextFiles textFiles_;
+  MainSettings settings_;
+  LinkList links_;
+  std::vector<std::wstring> unreadable_;
+
+  HWND hwnd_ = nullptr;
+  std::array<HWND, kPageCount> frmSetting_{};
+  std::array<HTREEITEM, kPageCount> nodes_{};  // the node of each page
+  Owned<FontTraits> titleFont_;
+
+  IconPageView icon_;
+  VersionPage version_;
+  WinPageControls controls_;
+  PriorityView priority_;
+};
+
+}  // namespace vantor::preference

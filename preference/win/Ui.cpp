@@ -1,0 +1,46 @@
+#include "preference/win/Ui.h"
+
+#include <vector>
+
+namespace vantor::preference {
+
+std::wstring LoadText(int id) {
+  const wchar_t* text = nullptr;
+  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), static_cast<UINT>(id),
+                                   reinterpret_cast<LPWSTR>(&text), 0);
+  return length > 0 && text ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
+}
+
+std::wstring ControlText(HWND control) {
+  const int length = ::GetWindowTextLengthW(control);
+  if (length <= 0) return L"";
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+  const int got = ::GetWindowTextW(control, buffer.data(), length + 1);
+  return std::wstring(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+}
+
+void SetControlText(HWND control, const std::wstring& text) {
+  if (ControlText(control) != text) ::SetWindowTextW(control, text.c_str());
+}
+
+bool IsTicked(HWND control) { return ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetTicked(HWND control, bool ticked) {
+  ::SendMessageW(control, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int Scaled(int pixels) {
+  static const int dpi = [] {
+    HDC screen = ::GetDC(nullptr);
+    const int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return value > 0 ? value : 96;
+  }();
+  return ::MulDiv(pixels, dpi, 96);
+}
+
+void ShowMessage(HWND owner, const std::wstring& text, UINT icon) {
+  ::MessageBoxW(owner, text.c_str(), L"Vantor", MB_OK | icon);
+}
+
+}  // namespace vantor::preference
