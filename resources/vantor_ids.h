@@ -1,0 +1,21 @@
+// Resource ids of Vantor: the captions of the pop-up menu and the texts of the version box.
+#pragma once
+
+#define IDS_MENU_LINK 101
+#define IDS_MENU_SHOW_WINDOW 102
+#define IDS_MENU_SHOW_ICON 103
+#define IDS_MENU_UDA 104
+#define IDS_MENU_SHOW_UDA 105
+#define IDS_MENU_UDA_SHOW_ICON 106
+#define IDS_MENU_UDA_HIDE_ICON 107
+#define IDS_MENU_UDA_HIDE_ALWAYS 108
+#define IDS_MENU_CAPTURE_CPU 109
+#define IDS_MENU_CAPTURE_MOL 110
+#define IDS_MENU_ALARM 111
+#define IDS_MENU_MUTE 112
+#define IDS_MENU_SETTING 113
+#define IDS_MENU_VERSION 114
+#define IDS_MENU_EXIT 115
+
+#define IDS_VERSION_TEXT 201
+#define IDS_NO_BOOKMARK 202
