@@ -1,0 +1,71 @@
+// Pictures of every page for looking at them: written as BMP files into the folder named by
+// VANTOR_SCREENSHOTS (skipped when it is not set).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/PreferenceProgram.h"
+
+namespace vantor::test {
+namespace {
+
+// The screen area of `window` as a 24-bit bottom-up BMP file.
+void SaveWindowPicture(HWND window, const std::wstring& path) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  ::SelectObject(memory, old);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(header);
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  const int stride = (width * 3 + 3) & ~3;
+  std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), '\0');
+  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(header);
+  file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+  bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
+  bytes += pixels;
+  WriteBytes(path, bytes);
+}
+
+TEST(PreferenceLook, EveryPageAsAPicture) {
+  const wchar_t* folder = _wgetenv(L"VANTOR_SCREENSHOTS");
+  if (!folder || !*folder) GTEST_SKIP() << "VANTOR_SCREENSHOTS names no folder";
+  PreferenceProgram pref;
+  WriteBytes(pref.File(L"links.lst"), Ansi(L"ホーム,http://vantor.example.org/\r\nニュース,http://news.example/\r\n"));
+  Process p = pref.Start();
+  HWND main = PreferenceProgram::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  const std::vector<HTREEITEM> nodes = PreferenceProgram::Nodes(main);
+  ASSERT_EQ(nodes.size(), 10u);
+  const wchar_t* names[] = {L"icon", L"balloon", L"sound", L"save", L"capture",
+                            L"capture-detail", L"other", L"bookmark", L"priority", L"version"};
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    PreferenceProgram::SelectNode(main, nodes[i]);
+    // Let the page paint.
+    WaitUntil([] { return false; }, 400);
+    SaveWindowPicture(main, std::wstring(folder) + L"\\preference-" + names[i] + L".bmp");
+  }
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(p.Wait(10000));
+}
+
+}  // namespace
+}  // namespace vantor::test

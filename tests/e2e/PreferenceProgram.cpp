@@ -1,0 +1,101 @@
+#include "tests/e2e/PreferenceProgram.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "resources/preference_ids.h"
+
+namespace vantor::test {
+namespace {
+
+// The first visible top-level dialog of `pid` that is not `except` and, when `title` is
+// given, carries that title.
+HWND FindDialog(DWORD pid, HWND except, const wchar_t* title) {
+  struct Search {
+    DWORD pid;
+    HWND except;
+    const wchar_t* title;
+    HWND found;
+  } search{pid, except, title, nullptr};
+  ::EnumWindows(
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hwnd, &owner);
+        wchar_t cls[64] = {};
+        ::GetClassNameW(hwnd, cls, 64);
+        if (owner != s->pid || hwnd == s->except || lstrcmpW(cls, L"#32770") != 0 || !::IsWindowVisible(hwnd)) {
+          return TRUE;
+        }
+        if (s->title && WindowText(hwnd) != s->title) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+PreferenceProgram::PreferenceProgram(const std::wstring& folder) {
+  if (folder.empty()) {
+    own_ = std::make_unique<TempFolder>(L"pref");
+    folder_ = own_->Path();
+  } else {
+    folder_ = folder;
+  }
+  ::CopyFileW((BinFolder() + L"\\Preference.exe").c_str(), Exe().c_str(), FALSE);
+}
+
+Process PreferenceProgram::Start() const {
+  Process p = Process::Start(Exe());
+  EXPECT_TRUE(WaitUntil([&] { return MainWindow(p) != nullptr; })) << "Preference's window";
+  return p;
+}
+
+HWND PreferenceProgram::MainWindow(const Process& process) {
+  return FindDialog(process.Id(), nullptr, L"Vantor ver.2.1.0");
+}
+
+HWND PreferenceProgram::Page(HWND main, int index) { return ::GetDlgItem(main, IDC_frmSetting0 + index); }
+
+HWND PreferenceProgram::Control(HWND main, int id) {
+  if (HWND h = ::GetDlgItem(main, id)) return h;
+  for (int i = 0; i < 10; ++i) {
+    if (HWND h = ::GetDlgItem(Page(main, i), id)) return h;
+  }
+  return nullptr;
+}
+
+std::vector<HTREEITEM> PreferenceProgram::Nodes(HWND main) {
+  HWND tree = ::GetDlgItem(main, IDC_TreeView1);
+  const auto next = [tree](HTREEITEM item, WPARAM how) {
+    return reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+  };
+  std::vector<HTREEITEM> nodes;
+  for (HTREEITEM top = next(nullptr, TVGN_ROOT); top; top = next(top, TVGN_NEXT)) {
+    nodes.push_back(top);
+    for (HTREEITEM child = next(top, TVGN_CHILD); child; child = next(child, TVGN_NEXT)) nodes.push_back(child);
+  }
+  return nodes;
+}
+
+void PreferenceProgram::SelectNode(HWND main, HTREEITEM node) {
+  ::SendDlgItemMessageW(main, IDC_TreeView1, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
+}
+
+std::vector<int> PreferenceProgram::VisiblePages(HWND main) {
+  std::vector<int> shown;
+  for (int i = 0; i < 10; ++i) {
+    if (::IsWindowVisible(Page(main, i))) shown.push_back(i);
+  }
+  return shown;
+}
+
+HWND WaitForDialog(const Process& process, HWND except, DWORD milliseconds) {
+  HWND box = nullptr;
+  WaitUntil([&] { return (box = FindDialog(process.Id(), except, nullptr)) != nullptr; }, milliseconds);
+  return box;
+}
+
+}  // namespace vantor::test

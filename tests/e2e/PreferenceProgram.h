@@ -1,0 +1,43 @@
+// Preference.exe run for real in a program folder, driven by window messages.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/Harness.h"
+
+#include <commctrl.h>
+
+namespace vantor::test {
+
+class PreferenceProgram {
+ public:
+  // Copies Preference.exe into `folder` (a folder of its own when none is given).
+  explicit PreferenceProgram(const std::wstring& folder = L"");
+  std::wstring File(const std::wstring& name) const { return folder_ + L"\\" + name; }
+  std::wstring Exe() const { return File(L"Preference.exe"); }
+
+  // Starts a copy and waits for its window.
+  Process Start() const;
+  // The settings window of `process`, or null.
+  static HWND MainWindow(const Process& process);
+  // A control of the window or of any of its pages.
+  static HWND Control(HWND main, int id);
+  // The page frame `index` (0 to 9).
+  static HWND Page(HWND main, int index);
+  // The tree's nodes in creation order (each parent before its children).
+  static std::vector<HTREEITEM> Nodes(HWND main);
+  static void SelectNode(HWND main, HTREEITEM node);
+  // The indexes of the visible page frames.
+  static std::vector<int> VisiblePages(HWND main);
+
+ private:
+  std::unique_ptr<TempFolder> own_;
+  std::wstring folder_;
+};
+
+// A message box ("#32770" other than the settings window) of `process`, waited for.
+HWND WaitForDialog(const Process& process, HWND except, DWORD milliseconds = 10000);
+
+}  // namespace vantor::test
