@@ -29,6 +29,8 @@ class CapturePort {
   // Moves the window's top-left corner to `at` without changing its size, and makes it
   // topmost or not topmost.
   virtual void SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) = 0;
+  // Gives the window a size at its place, on top of its siblings.
+  virtual void SizeWindow(WindowHandle window, int width, int height) = 0;
   // Blocks the user-interface thread; never called with a negative time.
   virtual void Sleep(int milliseconds) = 0;
   // Runs the pending user-interface events once.

@@ -18,6 +18,8 @@ Station::Station(const StationPorts& ports)
       processes_(ports.processes),
       sound_(ports.sound),
       capture_(ports.capture),
+      linkFiles_(ports.links),
+      priorities_(ports.priorities),
       ini_(ports.profile, ports.programFolder) {}
 
 void Station::ReportError(const std::wstring& text) {
@@ -125,14 +127,6 @@ void Station::CheckPriorityFile() {
   if (files_.FileExists(ini_.Path(kPriorityIni))) host_.EnableTimer(StationTimer::Priority, true);
 }
 
-void Station::timPriority_Timer() {
-  if (!files_.FileExists(ini_.Path(kPriorityIni))) {
-    host_.EnableTimer(StationTimer::Priority, false);
-    return;
-  }
-  // Hook: reading priority.ini and applying the priority classes.
-}
-
 void Station::timDeleteUDA_Timer() { HideUDAIcon(); }
 
 std::wstring Station::SaveFilePath() const { return settings_.SaveFolder + L"\\tklg.ud"; }
@@ -184,10 +178,5 @@ void Station::ParseSchedules() {
   MOLPercents = ParseSchedule(settings_.MolSchedule);
 }
 
-// Hooks: each is filled by the work that owns it and does nothing until then.
-void Station::petitLink() {}
-void Station::ShowUDAWindow() {}
-void Station::ShowSetting() {}
-void Station::HideUDAIcon() {}
 
 }  // namespace vantor

@@ -8,7 +8,9 @@
 
 #include "common/core/Canvas.h"
 #include "common/core/IniFile.h"
+#include "common/core/Links.h"
 #include "common/core/Ports.h"
+#include "common/core/Priority.h"
 #include "common/core/ProcessPort.h"
 #include "common/core/Schedule.h"
 #include "common/core/Settings.h"
@@ -31,6 +33,8 @@ struct StationPorts {
   std::wstring programFolder;
   SoundPort& sound;
   CapturePort& capture;
+  LinkFilePort& links;
+  PriorityPort& priorities;
 };
 
 // Check marks and states of the pop-up menu's entries; the menu shows them when it opens.
@@ -92,6 +96,21 @@ class Station {
   void CaptureCPUTime(WindowHandle agent, WindowHandle second, const std::wstring& folder);
   void CaptureApplication(WindowHandle agent, WindowHandle second, const std::wstring& folder);
 
+  // Bookmarks and launching (StationLinks.cpp).
+  void petitLink();
+  void JumptoURL(std::int16_t index);
+  void ShowSetting();
+  const LinkList& Links() const { return links_; }
+
+  // The agent's window and its own tray icon (StationAgent.cpp).
+  void ShowUDAWindow();
+  void UDTrayIcon(NotifyMode mode);
+  void ShowUDAIcon();
+  void HideUDAIcon();
+  void AlwaysHideUDAIcon();
+  // "アラーム予約" clicked: its check mark flips and both alarm flags follow it.
+  void mnuAlarm_Click();
+
   const MainSettings& Settings() const { return settings_; }
   const MenuState& Menu() const { return menu_; }
   const std::optional<Picture>& IconPicture() const { return picture_; }
@@ -143,13 +162,8 @@ class Station {
   void ApplyDisplayMode();
   void RemoveTrayIcon();
   std::wstring SaveFilePath() const;
-  // Hooks filled by the bookmark, menu, agent-control and schedule work.
-  void petitLink();
   void CheckAlarm();
   void CheckCapture();
-  void ShowUDAWindow();
-  void ShowSetting();
-  void HideUDAIcon();
   // Steps of the captures (StationCapture.cpp).
   void PseudoClick(WindowHandle agent, ScreenPoint point);
   void Wait(std::int16_t milliseconds);
@@ -166,7 +180,12 @@ class Station {
   ProcessPort& processes_;
   SoundPort& sound_;
   CapturePort& capture_;
+  LinkFilePort& linkFiles_;
+  PriorityPort& priorities_;
   IniFile ini_;
+  LinkList links_;
+  // The texts of the last enforcement that failed: the same failure is reported once.
+  std::optional<PriorityTexts> failedPriority_;
   MainSettings settings_;
   MenuState menu_;
   std::optional<Picture> picture_;

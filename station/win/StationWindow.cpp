@@ -3,6 +3,10 @@
 #include <commctrl.h>
 
 #include "common/win/WinPlatform.h"
+#include "resources/vantor_ids.h"
+#include "station/win/PopupMenu.h"
+
+#include <shellapi.h>
 
 namespace vantor {
 namespace {
@@ -20,13 +24,11 @@ void Guarded(F&& f) {
 
 }  // namespace
 
-StationWindow::StationWindow(HINSTANCE instance, WindowPort& windows, FilePort& files, ProfilePort& profile,
-                             ProcessPort& processes, const std::wstring& folder, SoundPort& sound,
-                             CapturePort& capture)
+StationWindow::StationWindow(HINSTANCE instance, const StationAdapters& a)
     : instance_(instance),
       tray_(instance),
-      station_(std::make_unique<Station>(
-          StationPorts{windows, files, profile, *this, tray_, processes, folder, sound, capture})) {
+      station_(std::make_unique<Station>(StationPorts{a.windows, a.files, a.profile, *this, tray_, a.processes, a.folder,
+                                                      a.sound, a.capture, a.links, a.priorities})) {
   tray_.SetEvents({[this](int message) { Guarded([&] { station_->picIcon_MouseMove(message); }); },
                    [this] { Guarded([&] { station_->OnTaskbarCreated(); }); }});
   timers_[StationTimer::Main] = {false, 1000};
@@ -104,6 +106,9 @@ LRESULT StationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONUP:
       Guarded([&] { station_->picPercent_MouseUp(); });
       return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && lParam == 0) Guarded([&] { RunMenuCommand(LOWORD(wParam)); });
+      return 0;
     case WM_CLOSE:
       Guarded([&] { station_->ExitVantor(); });
       return 0;
@@ -167,16 +172,64 @@ void StationWindow::DragWindow() {
 }
 
 void StationWindow::ShowPopupMenu(bool fromTray) {
+  if (menuOpen_) return;  // a tick running inside the open menu's loop opens no second one
+  menuOpen_ = true;
   if (fromTray) {
     ::SetForegroundWindow(hwnd_);
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(msg.wParam));
+        break;
+      }
       ::TranslateMessage(&msg);
       ::DispatchMessageW(&msg);
     }
   }
-  // Hook: the pop-up menu opens here at the pointer.
+  std::vector<std::wstring> titles;
+  const LinkList& links = station_->Links();
+  for (int i = 1; i < links.LinkCount(); ++i) titles.push_back(links.Entry(i).Title);
+  OwnedMenu menu = BuildPopupMenu(instance_, station_->Menu(), titles);
+  POINT at{};
+  ::GetCursorPos(&at);
+  // The chosen entry arrives as WM_COMMAND, like any menu command.
+  ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
   ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+  menuOpen_ = false;
+}
+
+void StationWindow::RunMenuCommand(UINT command) {
+  Station& s = *station_;
+  if (command > kCmdLinkBase) {
+    s.JumptoURL(static_cast<std::int16_t>(command - kCmdLinkBase));
+    return;
+  }
+  switch (command) {
+    case kCmdShowWindow: s.ShowIconWindow(); break;
+    case kCmdShowIcon: s.ShowIconTaskTray(); break;
+    case kCmdShowUDA: s.ShowUDAWindow(); break;
+    case kCmdUDAShowIcon: s.ShowUDAIcon(); break;
+    case kCmdUDAHideIcon: s.HideUDAIcon(); break;
+    case kCmdUDAHideAlways: s.AlwaysHideUDAIcon(); break;
+    case kCmdCaptureCPU: s.CCaptureCPU(); break;
+    case kCmdCaptureMOL: s.CCaptureMOL(); break;
+    case kCmdAlarm: s.mnuAlarm_Click(); break;
+    case kCmdMute: s.SetMute(); break;
+    case kCmdSetting: s.ShowSetting(); break;
+    case kCmdVersion:
+      ::MessageBoxW(hwnd_, LoadText(instance_, IDS_VERSION_TEXT).c_str(), L"Vantor", MB_OK | MB_ICONINFORMATION);
+      break;
+    case kCmdExit: s.ExitVantor(); break;
+    default: break;
+  }
+}
+
+void StationWindow::ShowStopMessage(const std::wstring& text) {
+  ::MessageBoxW(hwnd_, text.c_str(), L"Vantor", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+std::intptr_t StationWindow::ShellOpen(const std::wstring& file) {
+  return reinterpret_cast<std::intptr_t>(::ShellExecuteW(hwnd_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 void StationWindow::ShowMessage(const std::wstring& text) {

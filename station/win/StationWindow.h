@@ -16,10 +16,22 @@ namespace vantor {
 
 inline constexpr wchar_t kStationClass[] = L"VantorStation";
 
+// The adapters the station uses besides the station window and its tray icon.
+struct StationAdapters {
+  WindowPort& windows;
+  FilePort& files;
+  ProfilePort& profile;
+  ProcessPort& processes;
+  SoundPort& sound;
+  CapturePort& capture;
+  LinkFilePort& links;
+  PriorityPort& priorities;
+  std::wstring folder;
+};
+
 class StationWindow : public StationHost {
  public:
-  StationWindow(HINSTANCE instance, WindowPort& windows, FilePort& files, ProfilePort& profile,
-                ProcessPort& processes, const std::wstring& folder, SoundPort& sound, CapturePort& capture);
+  StationWindow(HINSTANCE instance, const StationAdapters& adapters);
   StationWindow(const StationWindow&) = delete;
   StationWindow& operator=(const StationWindow&) = delete;
   ~StationWindow() override;
@@ -45,6 +57,8 @@ class StationWindow : public StationHost {
   void ShowPopupMenu(bool fromTray) override;
   void ShowMessage(const std::wstring& text) override;
   std::wstring DateTimeText(FileStamp stamp) override;
+  void ShowStopMessage(const std::wstring& text) override;
+  std::intptr_t ShellOpen(const std::wstring& file) override;
   void Quit() override;
 
  private:
@@ -57,10 +71,12 @@ class StationWindow : public StationHost {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnTimer(UINT_PTR id);
   void Paint();
+  void RunMenuCommand(UINT command);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
+  bool menuOpen_ = false;
   Canvas canvas_;
   TrayIcon tray_;
   std::unique_ptr<Station> station_;

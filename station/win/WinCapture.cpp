@@ -36,6 +36,10 @@ void WinCapture::SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at)
   ::SetWindowPos(Hwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 758, 514, SWP_NOSIZE);
 }
 
+void WinCapture::SizeWindow(WindowHandle window, int width, int height) {
+  ::SetWindowPos(Hwnd(window), HWND_TOP, 0, 0, width, height, SWP_NOMOVE);
+}
+
 void WinCapture::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
 
 void WinCapture::DoEvents() {

@@ -19,6 +19,7 @@ class WinCapture : public CapturePort {
 
   void ShowWindow(WindowHandle window, ShowCommand command) override;
   void SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) override;
+  void SizeWindow(WindowHandle window, int width, int height) override;
   void Sleep(int milliseconds) override;
   void DoEvents() override;
   ScreenPoint GetCursorPos() override;

@@ -4,7 +4,9 @@
 #include "common/win/SingleInstance.h"
 #include "common/win/WinPlatform.h"
 #include "common/win/WinProcesses.h"
+#include "common/win/WinPriorities.h"
 #include "common/win/WinSound.h"
+#include "common/win/WinTextFiles.h"
 #include "station/win/StationWindow.h"
 #include "station/win/WinCapture.h"
 #include "station/win/WinWindows.h"
@@ -42,8 +44,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   WinProcesses processes;
   WinSound sound;
   WinCapture capture;
+  WinTextFiles links;
+  WinPriorities priorities;
   ComApartment com;
-  StationWindow station(instance, windows, files, profile, processes, folder, sound, capture);
+  StationWindow station(instance,
+                        StationAdapters{windows, files, profile, processes, sound, capture, links, priorities, folder});
   if (!station.Create()) return 1;
 
   MSG msg;

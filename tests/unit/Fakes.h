@@ -5,16 +5,20 @@
 #include <cwctype>
 #include <functional>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "common/core/Links.h"
 #include "common/core/Ports.h"
+#include "common/core/Priority.h"
 #include "common/core/ProcessPort.h"
 #include "common/core/Sound.h"
 #include "station/core/CapturePort.h"
 #include "station/core/IconPort.h"
+#include "station/core/Station.h"
 #include "station/core/StationHost.h"
 #include "station/core/WindowPort.h"
 
@@ -177,6 +181,11 @@ class FakeHost : public StationHost {
   void ShowPopupMenu(bool fromTray) override { menus.push_back(fromTray); }
   void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
   std::wstring DateTimeText(FileStamp stamp) override { return L"T" + std::to_wstring(stamp); }
+  std::intptr_t ShellOpen(const std::wstring& file) override {
+    opened.push_back(file);
+    return shellResult;
+  }
+  void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
 
   std::vector<std::wstring> errors;
   std::function<void()> onError;
@@ -191,6 +200,8 @@ class FakeHost : public StationHost {
   int drags = 0, dragBy = 0;
   std::vector<bool> menus;
   std::vector<std::wstring> messages;
+  std::vector<std::wstring> opened, stopMessages;
+  std::intptr_t shellResult = 42;
 };
 
 // Icon files as bytes in memory, and the notification area as a list of calls.
@@ -277,6 +288,9 @@ class FakeCapture : public CapturePort {
   void SetWindowPos(WindowHandle w, bool topmost, ScreenPoint at) override {
     Log(L"pos " + std::to_wstring(w) + (topmost ? L" topmost " : L" notopmost ") + Point(at));
   }
+  void SizeWindow(WindowHandle w, int width, int height) override {
+    Log(L"size " + std::to_wstring(w) + L" " + std::to_wstring(width) + L"x" + std::to_wstring(height));
+  }
   void Sleep(int ms) override { Log(L"sleep " + std::to_wstring(ms)); }
   void DoEvents() override {
     Log(L"events");
@@ -312,6 +326,68 @@ class FakeCapture : public CapturePort {
   LocalTime now{2004, 3, 7, 9, 5, 3};
   bool savable = true;
   std::function<void()> onEvents;
+};
+
+// Files by path. A file in `unreadable` cannot be opened for reading but could be
+// overwritten; a path in `readOnly` cannot be created or written.
+class FakeLinkFiles : public LinkFilePort {
+ public:
+  std::optional<std::wstring> ReadText(const std::wstring& path) override {
+    ++reads;
+    if (unreadable.count(path) > 0) return std::nullopt;
+    const auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  bool WriteText(const std::wstring& path, const std::wstring& text) override {
+    ++writes;
+    if (readOnly.count(path) > 0) return false;
+    files[path] = text;
+    return true;
+  }
+  bool CreateText(const std::wstring& path, const std::wstring& text) override {
+    ++writes;
+    if (readOnly.count(path) > 0 || files.count(path) > 0) return false;
+    files[path] = text;
+    return true;
+  }
+
+  std::map<std::wstring, std::wstring> files;
+  std::set<std::wstring> unreadable, readOnly;
+  int reads = 0, writes = 0;
+};
+
+// Priority classes set, in order.
+class FakePriorities : public PriorityPort {
+ public:
+  bool SetPriorityOfId(std::uint32_t id, std::uint32_t cls, PriorityAccess access) override {
+    calls.push_back({id, cls, access});
+    return true;
+  }
+  struct Call {
+    std::uint32_t id, cls;
+    PriorityAccess access;
+    bool operator==(const Call&) const = default;
+  };
+  std::vector<Call> calls;
+};
+
+// Every fake a station needs, for fixtures to inherit.
+struct StationFakes {
+  StationPorts Ports(const std::wstring& folder) {
+    return StationPorts{windows, files, profile, host, icons, processes, folder, sound, capture, links, priorities};
+  }
+
+  FakeWindows windows;
+  FakeFiles files;
+  FakeProfile profile;
+  FakeHost host;
+  FakeIcons icons;
+  FakeProcesses processes;
+  FakeSound sound;
+  FakeCapture capture;
+  FakeLinkFiles links;
+  FakePriorities priorities;
 };
 
 }  // namespace vantor::test

@@ -6,37 +6,10 @@
 #include <set>
 #include <string>
 
+#include "tests/unit/Fakes.h"
+
 namespace vantor {
 namespace {
-
-// Files by path. A file in `unreadable` cannot be opened for reading but could be
-// overwritten; a path in `readOnly` cannot be created or written.
-class FakeLinkFiles : public LinkFilePort {
- public:
-  std::optional<std::wstring> ReadText(const std::wstring& path) override {
-    ++reads;
-    if (unreadable.count(path) > 0) return std::nullopt;
-    const auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
-  }
-  bool WriteText(const std::wstring& path, const std::wstring& text) override {
-    ++writes;
-    if (readOnly.count(path) > 0) return false;
-    files[path] = text;
-    return true;
-  }
-  bool CreateText(const std::wstring& path, const std::wstring& text) override {
-    ++writes;
-    if (readOnly.count(path) > 0 || files.count(path) > 0) return false;
-    files[path] = text;
-    return true;
-  }
-
-  std::map<std::wstring, std::wstring> files;
-  std::set<std::wstring> unreadable, readOnly;
-  int reads = 0, writes = 0;
-};
 
 const std::wstring kPath = L"C:\\Vantor\\links.lst";
 
@@ -83,7 +56,7 @@ TEST(ParseLinks, ALineWithoutACommaStopsTheRead) {
 }
 
 TEST(LoadLinks, ReadsEveryLineInFileOrderAndReplacesThePreviousLoad) {
-  FakeLinkFiles files;
+  test::FakeLinkFiles files;
   files.files[kPath] = L"A,http://a/\r\nB,http://b/?x=1\r\nC,http://c/\r\n";
   LinkList list;
   list.Links = {{L"stale", L"x"}};
@@ -101,7 +74,7 @@ TEST(LoadLinks, ReadsEveryLineInFileOrderAndReplacesThePreviousLoad) {
 }
 
 TEST(LoadLinks, CreatesAMissingFileWithTheDefaultBookmark) {
-  FakeLinkFiles files;
+  test::FakeLinkFiles files;
   LinkList list;
   LoadLinks(files, kPath, list);
   EXPECT_EQ(files.files[kPath], L"United Devices inc.,http://www.ud.com/\r\n");
@@ -110,7 +83,7 @@ TEST(LoadLinks, CreatesAMissingFileWithTheDefaultBookmark) {
 }
 
 TEST(LoadLinks, AFileThatCannotBeCreatedGivesAnEmptyListAfterOneRetry) {
-  FakeLinkFiles files;
+  test::FakeLinkFiles files;
   files.readOnly.insert(kPath);
   LinkList list;
   list.Links = {{L"stale", L"x"}};
@@ -129,7 +102,7 @@ TEST(LoadLinks, NeverWritesOverAFileThatExists) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    FakeLinkFiles files;
+    test::FakeLinkFiles files;
     files.files[kPath] = c.content;
     if (c.unreadable) files.unreadable.insert(kPath);
     LinkList list;

@@ -86,7 +86,7 @@ TEST(PreferenceIconPage, DefaultsShowBackgroundAboveGraphWithShadowedFiftyAndFra
 }
 
 // The monitor composing its icon at 50 percent from the same Vantor.ini and picture.
-class PreviewAgainstMonitor : public ::testing::Test {
+class PreviewAgainstMonitor : public ::testing::Test, public test::StationFakes {
  protected:
   const std::wstring kFolder = L"C:\\Vantor";
   void Set(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
@@ -101,15 +101,7 @@ class PreviewAgainstMonitor : public ::testing::Test {
     return host.canvas;
   }
 
-  test::FakeWindows windows;
-  test::FakeFiles files;
-  test::FakeProfile profile;
-  test::FakeHost host;
-  test::FakeIcons icons;
-  test::FakeProcesses processes;
-  test::FakeSound sound;
-  test::FakeCapture capture;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  Station station{Ports(kFolder)};
 };
 
 TEST_F(PreviewAgainstMonitor, ThePreviewIsTheMonitorsIconAtFiftyPercent) {

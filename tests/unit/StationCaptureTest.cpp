@@ -11,7 +11,7 @@ const std::wstring kFolder = L"C:\\Vantor";
 constexpr WindowHandle kAgentWindow = 7, kSecondWindow = 8;
 using Calls = std::vector<std::wstring>;
 
-class StationCaptureTest : public ::testing::Test {
+class StationCaptureTest : public ::testing::Test, public test::StationFakes {
  protected:
   void SetIni(const wchar_t* key, const wchar_t* value) {
     profile.Write(kFolder + kVantorIni, L"capture", key, value);
@@ -33,15 +33,7 @@ class StationCaptureTest : public ::testing::Test {
     station.timMain_Timer();
   }
 
-  test::FakeWindows windows;
-  test::FakeFiles files;
-  test::FakeProfile profile;
-  test::FakeHost host;
-  test::FakeIcons icons;
-  test::FakeProcesses processes;
-  test::FakeSound sound;
-  test::FakeCapture capture;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  Station station{Ports(kFolder)};
   WindowHandle bar = 0;
 };
 
@@ -69,7 +61,7 @@ const MinimizeCase kMinimizeCases[] = {
 TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
   for (const MinimizeCase& m : kMinimizeCases) {
     test::FakeCapture c;
-    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c}};
+    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c, links, priorities}};
     SetIni(L"folder", L"C:\\cap\\");
     SetIni(L"minimize", m.minimize);
     SetIni(L"minimizemethod", m.method);
@@ -87,7 +79,7 @@ TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
 TEST_F(StationCaptureTest, ApplicationSequenceForEachMinimiseSetting) {
   for (const MinimizeCase& m : kMinimizeCases) {
     test::FakeCapture c;
-    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c}};
+    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c, links, priorities}};
     SetIni(L"minimize", m.minimize);
     SetIni(L"minimizemethod", m.method);
     SetIni(L"delay_mol", L"250");

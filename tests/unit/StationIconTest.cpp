@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint32_t kAgent = 4242;
 const std::wstring kFolder = L"C:\\Vantor";
 
-class StationIconTest : public ::testing::Test {
+class StationIconTest : public ::testing::Test, public test::StationFakes {
  protected:
   std::wstring Path(const wchar_t* name) { return kFolder + name; }
   void SetIni(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
@@ -22,15 +22,7 @@ class StationIconTest : public ::testing::Test {
   }
   std::vector<std::uint8_t> TempIco() { return icons.files[Path(kTempIco)]; }
 
-  test::FakeWindows windows;
-  test::FakeFiles files;
-  test::FakeProfile profile;
-  test::FakeHost host;
-  test::FakeIcons icons;
-  test::FakeProcesses processes;
-  test::FakeSound sound;
-  test::FakeCapture capture;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  Station station{Ports(kFolder)};
   WindowHandle bar = 0;
 };
 
@@ -68,7 +60,7 @@ TEST_F(StationIconTest, TheTooltipCarriesTheSaveTimeOnlyWithTheWatchOn) {
   SetIni(L"save", L"check", L"1");
   SetIni(L"save", L"folder", L"D:\\UD");
   files.stamps[L"D:\\UD\\tklg.ud"] = 777;
-  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  Station watching{Ports(kFolder)};
   watching.Form_Load();
   EXPECT_EQ(watching.TooltipText(), L"Vantor \r\nNo task \r\n0% T777");
   EXPECT_EQ(watching.PlainTooltipText(), L"Vantor \r\nNo task \r\n0%");

@@ -11,7 +11,7 @@ namespace {
 const std::wstring kFolder = L"C:\\Vantor";
 const std::wstring kSaveFile = L"D:\\UD\\tklg.ud";
 
-class StationSoundTest : public ::testing::Test {
+class StationSoundTest : public ::testing::Test, public test::StationFakes {
  protected:
   void SetIni(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
     profile.Write(kFolder + kVantorIni, section, key, value);
@@ -37,15 +37,7 @@ class StationSoundTest : public ::testing::Test {
   // A new links.lst: the next tick reloads the settings.
   void Reload() { files.stamps[kFolder + kLinksLst] += 10; }
 
-  test::FakeWindows windows;
-  test::FakeFiles files;
-  test::FakeProfile profile;
-  test::FakeHost host;
-  test::FakeIcons icons;
-  test::FakeProcesses processes;
-  test::FakeSound sound;
-  test::FakeCapture capture;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  Station station{Ports(kFolder)};
   WindowHandle bar = 0;
 };
 
@@ -75,7 +67,7 @@ TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
     SetIni(L"sound", L"schedule", c.schedule);
     SetIni(L"sound", L"filename1", c.file1);
     SetIni(L"sound", L"filename2", L"s2.wav");
-    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, s, capture}};
+    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, s, capture, links, priorities}};
     st.Form_Load();
     if (c.mute) st.SetMute();
     if (bar == 0) StartAgent(113);

@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint32_t kAgent = 4242;
 const std::wstring kFolder = L"C:\\Vantor";
 
-class StationTest : public ::testing::Test {
+class StationTest : public ::testing::Test, public test::StationFakes {
  protected:
   std::wstring Path(const wchar_t* name) { return kFolder + name; }
   void SetIni(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
@@ -25,15 +25,7 @@ class StationTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) station.timMain_Timer();
   }
 
-  test::FakeWindows windows;
-  test::FakeFiles files;
-  test::FakeProfile profile;
-  test::FakeHost host;
-  test::FakeIcons icons;
-  test::FakeProcesses processes;
-  test::FakeSound sound;
-  test::FakeCapture capture;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  Station station{Ports(kFolder)};
   WindowHandle agentForm = 0, bar = 0;
 };
 
@@ -61,7 +53,7 @@ TEST_F(StationTest, OldShellForEveryKindButTheNtFamily) {
   for (std::int16_t kind : {0, 1, 2, 3}) {
     test::FakeHost h;
     h.osKind = kind;
-    Station s{StationPorts{windows, files, profile, h, icons, processes, kFolder, sound, capture}};
+    Station s{StationPorts{windows, files, profile, h, icons, processes, kFolder, sound, capture, links, priorities}};
     s.Form_Load();
     EXPECT_EQ(s.OldShell, (kind == 1 || kind == 2) ? 0 : 1) << kind;
   }
@@ -73,7 +65,7 @@ TEST_F(StationTest, TheSaveFileIsLookedAtOnlyWithTheWatchOn) {
   station.Form_Load();
   EXPECT_EQ(station.SaveFileStamp.lastSeen, 0);
   SetIni(L"save", L"check", L"1");
-  Station watching{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, capture}};
+  Station watching{Ports(kFolder)};
   watching.Form_Load();
   EXPECT_EQ(watching.SaveFileStamp.lastSeen, 500);
 }

@@ -43,14 +43,11 @@ TEST_F(WindowWalkTest, FindsTheFormAndTheSecondWindowOfTheAgent) {
 }
 
 TEST_F(WindowWalkTest, TheTickMeasuresZeroHalfAndFull) {
-  test::FakeFiles files;
-  test::FakeProfile profile;
-  test::FakeHost host;
-  test::FakeIcons icons;
-  test::FakeProcesses processes;
-  test::FakeSound sound;
-  test::FakeCapture capture;
-  Station station{StationPorts{windows, files, profile, host, icons, processes, L"C:\\nowhere", sound, capture}};
+  // Real windows, everything else faked.
+  test::StationFakes fakes;
+  StationPorts ports = fakes.Ports(L"C:\\nowhere");
+  Station station{StationPorts{windows, ports.files, ports.profile, ports.host, ports.icons, ports.processes,
+                               ports.programFolder, ports.sound, ports.capture, ports.links, ports.priorities}};
   station.Form_Load();
   station.timMain_Timer();
   EXPECT_EQ(station.Percent, 50);

@@ -1,0 +1,50 @@
+// The agent's own window and tray icon, as the menu and the double-click act on them.
+#include "station/core/Station.h"
+
+namespace vantor {
+
+namespace {
+constexpr int kAgentWidth = 758, kAgentHeight = 514;
+}  // namespace
+
+void Station::ShowUDAWindow() {
+  // RestoreAgentWindow: the second window goes, the main form comes back at its full size.
+  capture_.ShowWindow(UDformhwndMol, ShowCommand::Hide);
+  capture_.ShowWindow(UDformhwnd, ShowCommand::ShowNormal);
+  capture_.SizeWindow(UDformhwnd, kAgentWidth, kAgentHeight);
+}
+
+void Station::UDTrayIcon(NotifyMode mode) {
+  // The agent registered its icon for its main form with id 1 and, being the kind of program
+  // it is, the mouse-move message as callback; the record names that form and no icon.
+  if (UDformhwnd == 0) return;  // no agent: nothing to act on
+  NotifyRecord record;
+  record.window = UDformhwnd;
+  record.withIcon = false;
+  icons_.NotifyIcon(mode, record);
+}
+
+void Station::ShowUDAIcon() { UDTrayIcon(NotifyMode::Add); }
+
+void Station::HideUDAIcon() { UDTrayIcon(NotifyMode::Delete); }
+
+void Station::AlwaysHideUDAIcon() {
+  if (menu_.UDAHideAlways) {
+    host_.EnableTimer(StationTimer::DeleteUDA, false);
+    UDTrayIcon(NotifyMode::Add);
+    menu_.UDAHideAlways = false;
+    ini_.SetIniValue(L"menu", L"deleteUDAicon", L"0");
+  } else {
+    UDTrayIcon(NotifyMode::Delete);
+    host_.EnableTimer(StationTimer::DeleteUDA, true);
+    menu_.UDAHideAlways = true;
+    ini_.SetIniValue(L"menu", L"deleteUDAicon", L"1");
+  }
+}
+
+void Station::mnuAlarm_Click() {
+  menu_.Alarm = !menu_.Alarm;
+  SetAlarm(menu_.Alarm);
+}
+
+}  // namespace vantor

@@ -1,0 +1,153 @@
+// What the menu's commands do: bookmarks, opening pages, the agent's window and tray icon.
+#include <gtest/gtest.h>
+
+#include "station/core/Station.h"
+#include "tests/unit/Fakes.h"
+
+namespace vantor {
+namespace {
+
+constexpr std::uint32_t kAgent = 4242;
+const std::wstring kFolder = L"C:\\Vantor";
+
+class StationMenuTest : public ::testing::Test, public test::StationFakes {
+ protected:
+  std::wstring Path(const wchar_t* name) { return kFolder + name; }
+  std::vector<std::wstring> Titles() {
+    std::vector<std::wstring> titles;
+    for (int i = 1; i < station.Links().LinkCount(); ++i) titles.push_back(station.Links().Entry(i).Title);
+    return titles;
+  }
+  Station station{Ports(kFolder)};
+};
+
+TEST_F(StationMenuTest, BookmarksFollowTheFile) {
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\n二,http://2/\r\nThree,http://3/\r\n";
+  station.Form_Load();
+  EXPECT_EQ(station.Links().LinkCount(), 4);
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One", L"二", L"Three"}));
+
+  // The editor removes one and saves: the next change of Vantor.ini rebuilds the entries.
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\nThree,http://3/\r\n";
+  files.stamps[Path(kVantorIni)] = 50;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One", L"Three"}));
+
+  // Deleted while running: recreated with the single default bookmark.
+  links.files.clear();
+  files.stamps[Path(kVantorIni)] = 51;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"United Devices inc."}));
+  EXPECT_EQ(links.files[Path(kLinksLst)], kDefaultLinksText);
+}
+
+TEST_F(StationMenuTest, OpeningPagesAndTheEditor) {
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\nTwo,mailto:x\r\n";
+  station.Form_Load();
+  station.JumptoURL(2);
+  station.ShowSetting();
+  EXPECT_EQ(host.opened, (std::vector<std::wstring>{L"mailto:x", L"C:\\Vantor\\Preference.exe"}));
+  EXPECT_TRUE(host.stopMessages.empty());
+  station.JumptoURL(0);
+  station.JumptoURL(3);
+  EXPECT_EQ(host.opened.size(), 2u) << "no bookmark at those places";
+  for (std::intptr_t failure : {0, 2, 31, 32}) {
+    host.shellResult = failure;
+    station.JumptoURL(1);
+  }
+  host.shellResult = 33;
+  station.JumptoURL(1);
+  EXPECT_EQ(host.stopMessages, std::vector<std::wstring>(4, L"エラーが起きました。"));
+  EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(StationMenuTest, TheAlarmEntryAndTheTickAgree) {
+  station.Form_Load();
+  station.mnuAlarm_Click();
+  EXPECT_TRUE(station.Menu().Alarm);
+  EXPECT_TRUE(station.Settings().SoundProgress && station.Settings().SoundOnce);
+  station.timMain_Timer();
+  EXPECT_TRUE(station.Menu().Alarm);
+  station.mnuAlarm_Click();
+  station.timMain_Timer();
+  EXPECT_FALSE(station.Menu().Alarm);
+  EXPECT_FALSE(station.Settings().SoundProgress || station.Settings().SoundOnce);
+}
+
+TEST_F(StationMenuTest, KeepHidingTheAgentsIconOnAndOff) {
+  station.Form_Load();
+  windows.AddAgentForm(windows.kDesktop, kAgent, 10);
+  station.timMain_Timer();
+  const WindowHandle form = station.UDformhwnd;
+  ASSERT_NE(form, 0u);
+  icons.calls.clear();
+
+  station.AlwaysHideUDAIcon();
+  EXPECT_TRUE(station.Menu().UDAHideAlways);
+  EXPECT_TRUE(host.timers[StationTimer::DeleteUDA]);
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"menu", L"deleteUDAicon"), L"1");
+  ASSERT_EQ(icons.calls.size(), 1u);
+  EXPECT_EQ(icons.calls[0].first, NotifyMode::Delete);
+  const NotifyRecord& record = icons.calls[0].second;
+  EXPECT_EQ(record.window, form);
+  EXPECT_EQ(record.id, 1u);
+  EXPECT_EQ(record.callbackMessage, 512u);
+  EXPECT_FALSE(record.withIcon);
+  EXPECT_FALSE(record.extended);
+  EXPECT_EQ(record.flags, 7u);
+
+  station.timDeleteUDA_Timer();
+  EXPECT_EQ(icons.Calls(NotifyMode::Delete).size(), 2u) << "removed again every five seconds";
+
+  station.AlwaysHideUDAIcon();
+  EXPECT_FALSE(station.Menu().UDAHideAlways);
+  EXPECT_FALSE(host.timers[StationTimer::DeleteUDA]);
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"menu", L"deleteUDAicon"), L"0");
+  EXPECT_EQ(icons.Calls(NotifyMode::Add).size(), 1u) << "the agent gets its slot back";
+}
+
+TEST_F(StationMenuTest, KeepHidingFromTheSettingAtStartUp) {
+  profile.Write(Path(kVantorIni), L"menu", L"deleteUDAicon", L"1");
+  station.Form_Load();
+  EXPECT_TRUE(station.Menu().UDAHideAlways);
+  EXPECT_TRUE(host.timers[StationTimer::DeleteUDA]);
+}
+
+TEST_F(StationMenuTest, WithoutAnAgentTheAgentCommandsTouchNothing) {
+  station.Form_Load();
+  station.timMain_Timer();
+  icons.calls.clear();
+  station.ShowUDAIcon();
+  station.HideUDAIcon();
+  station.AlwaysHideUDAIcon();
+  EXPECT_TRUE(icons.calls.empty()) << "the monitor's own icon is never the target";
+}
+
+TEST_F(StationMenuTest, ShowingTheAgentRestoresItsWindow) {
+  station.Form_Load();
+  const WindowHandle second = windows.Add(windows.kDesktop, kAgent);
+  windows.Add(second, kAgent, 2);
+  windows.AddAgentForm(windows.kDesktop, kAgent, 10);
+  station.timMain_Timer();
+  capture.calls.clear();
+  station.ShowUDAWindow();
+  const std::wstring form = std::to_wstring(station.UDformhwnd);
+  EXPECT_EQ(capture.calls, (std::vector<std::wstring>{L"show " + std::to_wstring(second) + L" hide",
+                                                      L"show " + form + L" normal", L"size " + form + L" 758x514"}));
+}
+
+TEST_F(StationMenuTest, DoubleClickOnTheTrayFollowsTheSetting) {
+  station.Form_Load();
+  station.picIcon_MouseMove(kTrayDoubleClick);
+  EXPECT_EQ(host.opened, std::vector<std::wstring>{L"C:\\Vantor\\Preference.exe"});
+  profile.Write(Path(kVantorIni), L"icon", L"dblclick", L"1");
+  files.stamps[Path(kLinksLst)] = 7;
+  station.timMain_Timer();
+  capture.calls.clear();
+  station.picIcon_MouseMove(kTrayDoubleClick);
+  EXPECT_EQ(host.opened.size(), 1u);
+  EXPECT_EQ(capture.calls.size(), 3u) << "the agent's window instead";
+}
+
+}  // namespace
+}  // namespace vantor
