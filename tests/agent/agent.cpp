@@ -3,10 +3,13 @@
 // title, holding control 9 which holds control 10 (the progress bar, whose client width is
 // the progress), and a second window of the same process holding control 2.
 //
-//   agent.exe [--width N] [--advance MS] [--no-second]
+//   agent.exe [--width N] [--advance MS] [--no-second] [--show-second] [--tray]
 //
 // --width sets the bar's width, --advance grows it by one pixel every MS milliseconds (back
-// to 0 after 227). While running, the registered message "VantorTestAgent.SetWidth" sent or
+// to 0 after 227). --show-second shows the second window (it exists hidden otherwise);
+// --tray gives the main form its own tray icon (id 1, mouse-move callback). The registered
+// message "VantorTestAgent.Tray" with wParam 1 adds that icon again and with wParam 0 asks
+// whether it is there (1 or 0), by modifying it. While running, the registered message "VantorTestAgent.SetWidth" sent or
 // posted to the main window sets the width to its wParam.
 //
 // The main window draws one of two views: "CPU Time" on green (the main view) and
@@ -15,6 +18,7 @@
 // (740, 492) is the window's own minimise button. The registered message
 // "VantorTestAgent.View" returns 1 while the Application view is shown, else 0.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cwchar>
 #include <string>
@@ -32,6 +36,8 @@ struct Options {
   int width = 0;
   int advanceMs = 0;
   bool second = true;
+  bool showSecond = false;
+  bool tray = false;
 };
 
 UINT g_setWidthMessage = 0;
@@ -105,6 +111,22 @@ void Click(HWND hwnd, int clientX, int clientY) {
   }
 }
 
+UINT g_trayMessage = 0;
+HWND g_form = nullptr;
+
+// Adds (or, to ask whether it is there, modifies) the form's own tray icon.
+bool TrayIcon(DWORD message) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = g_form;
+  data.uID = 1;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = WM_MOUSEMOVE;
+  data.hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
+  ::lstrcpynW(data.szTip, L"UD Agent", 64);
+  return ::Shell_NotifyIconW(message, &data) != FALSE;
+}
+
 void SetBarWidth(int width) {
   g_width = width;
   ::SetWindowPos(g_bar, nullptr, 0, 0, width, kBarHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -117,6 +139,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return 1;
   }
   if (message == g_viewMessage && g_viewMessage != 0) return g_application ? 1 : 0;
+  if (message == g_trayMessage && g_trayMessage != 0) return TrayIcon(wParam == 1 ? NIM_ADD : NIM_MODIFY) ? 1 : 0;
   switch (message) {
     case WM_PAINT:
       PaintForm(hwnd);
@@ -159,6 +182,8 @@ Options ParseOptions() {
     if (arg == L"--width" && i + 1 < argc) options.width = _wtoi(argv[++i]);
     else if (arg == L"--advance" && i + 1 < argc) options.advanceMs = _wtoi(argv[++i]);
     else if (arg == L"--no-second") options.second = false;
+    else if (arg == L"--show-second") options.showSecond = true;
+    else if (arg == L"--tray") options.tray = true;
   }
   ::LocalFree(argv);
   return options;
@@ -181,6 +206,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const Options options = ParseOptions();
   g_setWidthMessage = ::RegisterWindowMessageW(L"VantorTestAgent.SetWidth");
   g_viewMessage = ::RegisterWindowMessageW(L"VantorTestAgent.View");
+  g_trayMessage = ::RegisterWindowMessageW(L"VantorTestAgent.Tray");
   RegisterClass(instance, kFormClass, FormProc, COLOR_BTNFACE);
   RegisterClass(instance, kFrameClass, ::DefWindowProcW, COLOR_WINDOW);
   RegisterClass(instance, kBarClass, BarProc, COLOR_WINDOW);
@@ -191,8 +217,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                  kBarHeight + 2, form, reinterpret_cast<HMENU>(kFrameId), instance, nullptr);
   g_bar = ::CreateWindowExW(0, kBarClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, kBarHeight, frame,
                             reinterpret_cast<HMENU>(kBarId), instance, nullptr);
+  g_form = form;
   SetBarWidth(options.width);
   ::ShowWindow(form, SW_SHOWNOACTIVATE);
+  if (options.tray) TrayIcon(NIM_ADD);
 
   // The second window comes later, so it lies above the main form in Z order.
   if (options.second) {
@@ -200,6 +228,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                     instance, nullptr);
     ::CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, second,
                       reinterpret_cast<HMENU>(kSecondItemId), instance, nullptr);
+    if (options.showSecond) ::ShowWindow(second, SW_SHOWNOACTIVATE);
   }
   if (options.advanceMs > 0) ::SetTimer(form, kAdvanceTimer, static_cast<UINT>(options.advanceMs), nullptr);
 

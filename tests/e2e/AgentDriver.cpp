@@ -6,8 +6,19 @@
 
 namespace vantor::test {
 
-AgentDriver::AgentDriver(int width)
-    : process_(Process::Start(BinFolder() + L"\\agent.exe", L"--width " + std::to_wstring(width))) {
+namespace {
+
+std::wstring AgentPath(const std::wstring& copyAs) {
+  const std::wstring agent = BinFolder() + L"\\agent.exe";
+  if (copyAs.empty()) return agent;
+  ::CopyFileW(agent.c_str(), copyAs.c_str(), FALSE);
+  return copyAs;
+}
+
+}  // namespace
+
+AgentDriver::AgentDriver(int width, const std::wstring& moreArgs, const std::wstring& copyAs)
+    : process_(Process::Start(AgentPath(copyAs), L"--width " + std::to_wstring(width) + L" " + moreArgs)) {
   // The main window is the one holding the progress frame (control 9); the second window
   // has the same class.
   EXPECT_TRUE(WaitUntil([&] {
@@ -31,6 +42,16 @@ void AgentDriver::SetWidth(int width) const {
 
 bool AgentDriver::ApplicationView() const {
   static const UINT message = ::RegisterWindowMessageW(L"VantorTestAgent.View");
+  return ::SendMessageW(form_, message, 0, 0) == 1;
+}
+
+bool AgentDriver::AddTrayIcon() const {
+  static const UINT message = ::RegisterWindowMessageW(L"VantorTestAgent.Tray");
+  return ::SendMessageW(form_, message, 1, 0) == 1;
+}
+
+bool AgentDriver::HasTrayIcon() const {
+  static const UINT message = ::RegisterWindowMessageW(L"VantorTestAgent.Tray");
   return ::SendMessageW(form_, message, 0, 0) == 1;
 }
 

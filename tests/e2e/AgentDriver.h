@@ -10,9 +10,15 @@ namespace vantor::test {
 
 class AgentDriver {
  public:
-  // Starts the agent with the bar at `width` pixels and waits for its main window.
-  explicit AgentDriver(int width);
+  // Starts the agent with the bar at `width` pixels and waits for its main window. With
+  // `copyAs`, a copy of that path runs instead (a science process of that name).
+  explicit AgentDriver(int width, const std::wstring& moreArgs = L"", const std::wstring& copyAs = L"");
   HWND Form() const { return form_; }
+  DWORD Id() const { return process_.Id(); }
+  const Process& Running() const { return process_; }
+  // The agent's own tray icon: added again, or asked whether it is there.
+  bool AddTrayIcon() const;
+  bool HasTrayIcon() const;
   void SetWidth(int width) const;
   // True while the agent shows its Application view.
   bool ApplicationView() const;

@@ -14,6 +14,18 @@ Process VantorProgram::Start() const {
   return p;
 }
 
+Process VantorProgram::StartAndSettle() const {
+  WriteBytes(File(L"priority.ini"), "[priority]\r\n");
+  Process p = Start();
+  EXPECT_TRUE(WaitUntil([&] { return !Exists(File(L"priority.ini")); })) << "start-up";
+  ::Sleep(300);
+  return p;
+}
+
+void VantorProgram::Command(const Process& process, UINT command) const {
+  ::PostMessageW(StationWindow(process), WM_COMMAND, command, 0);
+}
+
 HWND VantorProgram::StationWindow(const Process& process) const {
   return FindProcessWindow(process.Id(), L"VantorStation");
 }

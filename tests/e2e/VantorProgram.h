@@ -19,6 +19,10 @@ class VantorProgram {
   HWND StationWindow(const Process& process) const;
   // A message box of `process` ("#32770"), waited for.
   HWND WaitForMessageBox(const Process& process, DWORD milliseconds = 10000) const;
+  // Waits until start-up has run (it removes a priority.ini placed before the start).
+  Process StartAndSettle() const;
+  // Chooses a pop-up menu entry (the commands arrive as WM_COMMAND).
+  void Command(const Process& process, UINT command) const;
   // Closes the station window the way a menu's exit does and waits for the program to end.
   bool Exit(const Process& process) const;
 
