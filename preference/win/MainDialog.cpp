@@ -337,6 +337,7 @@ INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
     }
     case kTellUnreadable:
+      ::ShowWindow(hwnd_, SW_SHOW);  // the box comes after the window, not instead of it
       TellUnreadableSettings();
       return TRUE;
     case WM_CLOSE:
