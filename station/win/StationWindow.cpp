@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/win/CanvasPainter.h"
 #include "common/win/WinPlatform.h"
 #include "resources/vantor_ids.h"
 #include "station/win/PopupMenu.h"
@@ -130,25 +131,9 @@ void StationWindow::OnTimer(UINT_PTR id) {
 void StationWindow::Paint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(hwnd_, &ps);
-  // The canvas holds colour words (red in the low byte); a 32-bit DIB wants blue first.
-  std::uint32_t pixels[kIconSize * kIconSize];
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
-      const std::uint32_t c = canvas_.Pixel(x, y);
-      pixels[y * kIconSize + x] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-    }
-  }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = kIconSize;
-  info.bmiHeader.biHeight = -kIconSize;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   RECT client;
   ::GetClientRect(hwnd_, &client);
-  ::StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, kIconSize, kIconSize, pixels, &info, DIB_RGB_COLORS,
-                  SRCCOPY);
+  PaintCanvas(dc, canvas_, 0, 0, client.right);
   ::EndPaint(hwnd_, &ps);
 }
 

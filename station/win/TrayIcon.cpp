@@ -3,9 +3,9 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "common/win/Handle.h"
+#include "common/win/WinPicture.h"
 
 namespace vantor {
 namespace {
@@ -134,35 +134,6 @@ bool TrayIcon::NotifyIcon(NotifyMode mode, const NotifyRecord& record) {
   return ok;
 }
 
-std::optional<Picture> TrayIcon::LoadPicture(const std::wstring& path) {
-  auto* bitmap = static_cast<HBITMAP>(
-      ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  if (!bitmap) return std::nullopt;
-  struct BitmapTraits {
-    using Handle = HBITMAP;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::DeleteObject(h); }
-  };
-  Owned<BitmapTraits> owned(bitmap);
-  BITMAP info{};
-  if (!::GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight == 0) return std::nullopt;
-  const int width = info.bmWidth;
-  const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-  BITMAPINFO request{};
-  request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  request.bmiHeader.biWidth = width;
-  request.bmiHeader.biHeight = -height;  // top-down
-  request.bmiHeader.biPlanes = 1;
-  request.bmiHeader.biBitCount = 32;
-  request.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> bgra(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  HDC screen = ::GetDC(nullptr);
-  const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bgra.data(), &request, DIB_RGB_COLORS);
-  ::ReleaseDC(nullptr, screen);
-  if (rows != height) return std::nullopt;
-  // 0x00RRGGBB in memory order B, G, R becomes the colour word 0x00BBGGRR.
-  for (auto& p : bgra) p = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-  return Picture(width, height, std::move(bgra));
-}
+std::optional<Picture> TrayIcon::LoadPicture(const std::wstring& path) { return LoadBitmapPicture(path); }
 
 }  // namespace vantor

@@ -8,19 +8,7 @@
 namespace vantor {
 namespace {
 
-class RecordingPriorities : public PriorityPort {
- public:
-  bool SetPriorityOfId(std::uint32_t id, std::uint32_t cls, PriorityAccess access) override {
-    calls.push_back({id, cls, access});
-    return true;
-  }
-  struct Call {
-    std::uint32_t id, cls;
-    PriorityAccess access;
-    bool operator==(const Call&) const = default;
-  };
-  std::vector<Call> calls;
-};
+using RecordingPriorities = test::FakePriorities;
 
 TEST(Priority, LevelsAndClasses) {
   EXPECT_EQ(PriorityClassOf(0), 0x80u);
