@@ -7,9 +7,15 @@ namespace vantor::test {
 namespace {
 
 TEST(BadSettings, AnUnreadableValueAtStartUpIsReportedAndVantorRunsOn) {
-  const char* bad[] = {"[save]\r\nbakkin=abc\r\n", "[capture]\r\ndelay_cpu=70000\r\n",
-                       "[color]\r\nback=99999999999\r\n", "[window]\r\ntop=upper\r\n"};
-  for (const char* content : bad) {
+  struct Case {
+    const char* content;
+    bool reloadFails;  // the value is a main setting, which the first tick reads again
+  };
+  const Case cases[] = {{"[save]\r\nbakkin=abc\r\n", true},
+                        {"[capture]\r\ndelay_cpu=70000\r\n", true},
+                        {"[color]\r\nback=99999999999\r\n", true},
+                        {"[window]\r\ntop=upper\r\n", false}};
+  for (const auto& [content, reloadFails] : cases) {
     VantorProgram vantor;
     WriteBytes(vantor.File(L"Vantor.ini"), content);
     Process p = vantor.Start();
@@ -18,8 +24,19 @@ TEST(BadSettings, AnUnreadableValueAtStartUpIsReportedAndVantorRunsOn) {
     EXPECT_EQ(WindowText(box), L"Vantor Error");
     EXPECT_EQ(MessageText(box), L"Vantor起動中にエラーが発生しました。");
     CloseMessageBox(box);
-    EXPECT_TRUE(WaitUntil([&] { return vantor.WaitForMessageBox(p, 0) == nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    if (reloadFails) {
+      // Start-up stopped before it took the files' time stamps, so the first tick sees the
+      // settings files as new and reloads them: the same value fails once more, once.
+      box = vantor.WaitForMessageBox(p, 5000);
+      ASSERT_NE(box, nullptr) << content;
+      EXPECT_TRUE(WaitUntil([&] { return MessageText(box) == L"エラーが-CheckLinkListTimeStamp-で発生しました。"; }))
+          << content;
+      CloseMessageBox(box);
+      ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    }
     ::Sleep(1500);  // a tick or more
+    EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr) << content;
     EXPECT_TRUE(p.Running()) << content;
     EXPECT_TRUE(vantor.Exit(p));
     EXPECT_EQ(ReadBytes(vantor.File(L"Vantor.ini")), content) << "the file is kept as it was";
