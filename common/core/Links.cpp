@@ -15,6 +15,7 @@ LinkReadResult ParseLinks(std::wstring_view text) {
   LinkReadResult result;
   std::size_t pos = 0;
   while (pos < text.size()) {
+    const std::size_t start = pos;
     const std::size_t lf = text.find(L'\n', pos);
     const std::size_t end = lf == std::wstring_view::npos ? text.size() : lf;
     std::wstring_view line = text.substr(pos, end - pos);
@@ -24,6 +25,7 @@ LinkReadResult ParseLinks(std::wstring_view text) {
     const std::size_t comma = line.find(L',');
     if (comma == std::wstring_view::npos) {
       result.Complete = false;
+      result.Unread = std::wstring(text.substr(start));
       break;
     }
     result.Links.push_back({std::wstring(line.substr(0, comma)), std::wstring(line.substr(comma + 1))});
@@ -44,6 +46,7 @@ void LoadLinks(LinkFilePort& files, const std::wstring& path, LinkList& list) {
   LinkReadResult read = ParseLinks(*text);
   list.Links = std::move(read.Links);
   list.Complete = read.Complete;
+  list.Unread = std::move(read.Unread);
 }
 
 std::wstring LinksText(const std::vector<Link>& links) {

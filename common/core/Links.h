@@ -35,6 +35,7 @@ class LinkFilePort {
 struct LinkReadResult {
   std::vector<Link> Links;  // the records read, in file order
   bool Complete = true;     // false when a line without a comma stopped the read
+  std::wstring Unread;      // the text from that line on, as the file holds it
 };
 
 // Splits the file text into records. Lines end with CR LF or a lone LF; lines that are empty
@@ -47,6 +48,7 @@ LinkReadResult ParseLinks(std::wstring_view text);
 struct LinkList {
   std::vector<Link> Links;
   bool Complete = true;  // false when the file was read only up to a faulty line
+  std::wstring Unread;   // then the file's text from that line on, which a save keeps
 
   int LinkCount() const { return static_cast<int>(Links.size()) + 1; }
   const Link& Entry(int index) const { return Links.at(static_cast<std::size_t>(index - 1)); }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "preference/core/IconPage.h"
+#include "preference/core/PercentList.h"
 #include "resources/preference_ids.h"
 
 namespace vantor::preference {
@@ -16,6 +17,14 @@ void Try(const std::function<void()>& step) {
     step();
   } catch (const std::exception&) {
   }
+}
+
+// A percent list is read from its stored text and kept in its own form from then on, so a
+// hand-edited text is saved again as the list the editor showed.
+void FillPercentList(PageControls& controls, int readOut, std::wstring& stored) {
+  const PercentList list(stored);
+  stored = list.Text();
+  controls.SetText(readOut, list.ReadOut());
 }
 
 void SetPosition(PageControls& controls, int control, int value) {
@@ -81,7 +90,7 @@ void FillPages(MainSettings& s, PageControls& c, FilePort& files) {
   Try([&] { c.SetCheck(IDC_CheckSound1_2, s.SoundOnce); });
   Try([&] { c.SetText(IDC_txtSound2, s.SoundFile2); });
   Try([&] { c.SetCheck(IDC_CheckSound2, s.AlarmPercent); });
-  Try([&] { c.SetText(IDC_txtSoundPercents, PercentReadOut(s.AlarmSchedule)); });
+  Try([&] { FillPercentList(c, IDC_txtSoundPercents, s.AlarmSchedule); });
 
   // 5. Save watch and backing off.
   Try([&] { c.SetText(IDC_txtUDA, s.SaveFolder); });
@@ -94,9 +103,9 @@ void FillPages(MainSettings& s, PageControls& c, FilePort& files) {
   // 6. Captures.
   Try([&] { c.SetText(IDC_txtCapture, s.CaptureFolder); });
   Try([&] { c.SetCheck(IDC_CheckCaptureCPU, s.CaptureCpu); });
-  Try([&] { c.SetText(IDC_txtCapCPUPer, PercentReadOut(s.CpuSchedule)); });
+  Try([&] { FillPercentList(c, IDC_txtCapCPUPer, s.CpuSchedule); });
   Try([&] { c.SetCheck(IDC_CheckCaptureMOL, s.CaptureMol); });
-  Try([&] { c.SetText(IDC_txtCapMOLPer, PercentReadOut(s.MolSchedule)); });
+  Try([&] { FillPercentList(c, IDC_txtCapMOLPer, s.MolSchedule); });
   Try([&] { c.SetCheck(IDC_CheckMinimize, s.Capture_Minimize); });
   Try([&] { c.SelectOption(s.Capture_MinimizeMethod != 0 ? IDC_OptMinMethod2 : IDC_OptMinMethod1); });
   Try([&] { SetPosition(c, IDC_slidDelayCPU, s.Capture_Delay_CPU); });

@@ -17,6 +17,11 @@ std::optional<int> Level(const std::wstring& text) {
 
 }  // namespace
 
+std::wstring FileNameOfPath(const std::wstring& path) {
+  const std::size_t slash = path.rfind(L'\\');
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
 std::wstring AgentTaskNameText(std::int16_t osKind, const std::wstring& current, ProcessPort& processes,
                                const MessageSink& showMessage) {
   std::wstring text = current;
@@ -33,6 +38,70 @@ std::optional<PriorityFileState> ReadPriorityFile(const IniFile& ini, FilePort& 
   state.exeChange = FlagRule1(ini.GetPriorityValue(L"priority", L"exechange"));
   state.exePosition = Level(ini.GetPriorityValue(L"priority", L"exepriority"));
   return state;
+}
+
+}  // namespace vantor::preference
+
+namespace vantor::preference {
+namespace {
+
+std::wstring FlagText(bool on) { return on ? L"1" : L"0"; }
+
+}  // namespace
+
+bool PriorityPage::CheckUda(bool ticked, const std::wstring& name) {
+  udaTicked_ = ticked && !name.empty();
+  if (fixed_) Write(L"udachange", FlagText(udaTicked_));
+  return udaTicked_;
+}
+
+bool PriorityPage::CheckExe(bool ticked, const std::wstring& name) {
+  exeTicked_ = ticked && !name.empty();
+  if (fixed_) Write(L"exechange", FlagText(exeTicked_));
+  return exeTicked_;
+}
+
+void PriorityPage::SelectUda(int position) {
+  udaPosition_ = position;
+  keepUdaLevel_ = false;
+  if (fixed_) Write(L"udapriority", std::to_wstring(position));
+}
+
+void PriorityPage::SelectExe(int position) {
+  exePosition_ = position;
+  keepExeLevel_ = false;
+  if (fixed_) Write(L"exepriority", std::to_wstring(position));
+}
+
+void PriorityPage::Frequency(int seconds, std::int16_t& setting) {
+  setting = static_cast<std::int16_t>(seconds);
+  if (fixed_) ini_.SetIniValue(L"priority", L"frequency", std::to_wstring(seconds));
+}
+
+void PriorityPage::Fix(bool pressed) {
+  fixed_ = pressed;
+  if (pressed) {
+    Write(L"udachange", FlagText(udaTicked_));
+    if (!keepUdaLevel_) Write(L"udapriority", std::to_wstring(udaPosition_));
+    Write(L"exechange", FlagText(exeTicked_));
+    if (!keepExeLevel_) Write(L"exepriority", std::to_wstring(exePosition_));
+    return;
+  }
+  keepUdaLevel_ = keepExeLevel_ = false;  // the file and its levels are gone
+  const std::wstring path = ini_.Path(kPriorityIni);
+  if (files_.FileExists(path)) files_.DeleteFile(path);
+}
+
+PriorityPage::Shown PriorityPage::Load(const PriorityFileState& file, const std::wstring& udaName,
+                                       const std::wstring& exeName) {
+  CheckUda(file.udaChange, udaName);
+  if (file.udaPosition) udaPosition_ = *file.udaPosition;
+  keepUdaLevel_ = !file.udaPosition;
+  CheckExe(file.exeChange, exeName);
+  if (file.exePosition) exePosition_ = *file.exePosition;
+  keepExeLevel_ = !file.exePosition;
+  Fix(true);
+  return {udaTicked_, exeTicked_, udaPosition_, exePosition_};
 }
 
 }  // namespace vantor::preference

@@ -1,0 +1,112 @@
+// The priority page: which writes happen in which state, and the window load's replay.
+#include <gtest/gtest.h>
+
+#include "preference/core/PriorityPage.h"
+#include "tests/unit/Fakes.h"
+
+namespace vantor::preference {
+namespace {
+
+constexpr wchar_t kFolder[] = L"C:\\V";
+
+struct Page {
+  test::FakeProfile profile;
+  test::FakeFiles files;
+  IniFile ini{profile, kFolder};
+  PriorityPage page{ini, files};
+
+  std::wstring Key(const wchar_t* key) { return profile.Read(ini.Path(kPriorityIni), L"priority", key); }
+  std::vector<std::wstring> Written() {
+    std::vector<std::wstring> out;
+    for (const auto& w : profile.writes) out.push_back(w.key + L"=" + w.value);
+    return out;
+  }
+};
+
+using Writes = std::vector<std::wstring>;
+
+TEST(PreferencePriorityPage, NothingIsWrittenUntilFixingThenEveryChangeAtOnce) {
+  Page p;
+  std::int16_t frequency = 1;
+  EXPECT_TRUE(p.page.CheckUda(true, L"ud_ligfit_Release.exe"));
+  p.page.SelectUda(0);
+  EXPECT_FALSE(p.page.CheckExe(true, L"")) << "no name: the box cannot stay ticked";
+  p.page.Frequency(4, frequency);
+  EXPECT_EQ(frequency, 4);
+  EXPECT_TRUE(p.profile.writes.empty());
+
+  p.page.Fix(true);
+  EXPECT_EQ(p.Written(), (Writes{L"udachange=1", L"udapriority=0", L"exechange=0", L"exepriority=2"}));
+  p.profile.writes.clear();
+  p.page.SelectExe(1);
+  p.page.CheckUda(true, L"");
+  p.page.Frequency(3, frequency);
+  EXPECT_EQ(p.Written(), (Writes{L"exepriority=1", L"udachange=0", L"frequency=3"}));
+  EXPECT_EQ(p.profile.Read(p.ini.Path(kVantorIni), L"priority", L"frequency"), L"3") << "into Vantor.ini";
+
+  p.files.stamps[p.ini.Path(kPriorityIni)] = 1;
+  p.page.Fix(false);
+  EXPECT_EQ(p.files.deleted, Writes{p.ini.Path(kPriorityIni)});
+  p.page.Fix(false);
+  EXPECT_EQ(p.files.deleted.size(), 1u) << "a missing file is not deleted";
+  p.profile.writes.clear();
+  p.page.SelectUda(1);
+  EXPECT_TRUE(p.profile.writes.empty()) << "released: nothing is written";
+}
+
+TEST(PreferencePriorityPage, TheWindowLoadReplaysTheFile) {
+  const struct {
+    PriorityFileState file;
+    const wchar_t* exeName;
+    Writes written;
+    PriorityPage::Shown shown;
+  } cases[] = {
+      {{true, 1, true, 0}, L"app.exe", {L"udachange=1", L"udapriority=1", L"exechange=1", L"exepriority=0"}, {true, true, 1, 0}},
+      // The other program's name is empty: its box cannot stay ticked and the file says so.
+      {{true, 0, true, 2}, L"", {L"udachange=1", L"udapriority=0", L"exechange=0", L"exepriority=2"}, {true, false, 0, 2}},
+      // A level no list entry shows stays in the file; the other keys are rewritten.
+      {{false, std::nullopt, true, 1}, L"a.exe", {L"udachange=0", L"exechange=1", L"exepriority=1"}, {false, true, 2, 1}},
+  };
+  for (const auto& c : cases) {
+    Page p;
+    const auto shown = p.page.Load(c.file, L"ud_ligfit_Release.exe", c.exeName);
+    EXPECT_EQ(p.Written(), c.written);
+    EXPECT_EQ(shown.udaTicked, c.shown.udaTicked);
+    EXPECT_EQ(shown.exeTicked, c.shown.exeTicked);
+    EXPECT_EQ(shown.udaPosition, c.shown.udaPosition);
+    EXPECT_EQ(shown.exePosition, c.shown.exePosition);
+    EXPECT_TRUE(p.page.Fixed());
+  }
+}
+
+TEST(PreferencePriorityPage, AKeptLevelIsWrittenOnceTheUserChoosesOrFixesAgain) {
+  Page p;
+  p.profile.Write(p.ini.Path(kPriorityIni), L"priority", L"udapriority", L"5");
+  p.page.Load({true, std::nullopt, false, 2}, L"u.exe", L"");
+  EXPECT_EQ(p.Key(L"udapriority"), L"5");
+  p.page.CheckUda(false, L"u.exe");
+  EXPECT_EQ(p.Key(L"udapriority"), L"5") << "other changes keep it";
+  p.page.Fix(false);
+  p.page.Fix(true);
+  EXPECT_EQ(p.Key(L"udapriority"), L"2") << "pressed again: the list's level, as shown";
+
+  Page q;
+  q.page.Load({true, std::nullopt, false, 2}, L"u.exe", L"");
+  q.page.SelectUda(1);
+  EXPECT_EQ(q.Key(L"udapriority"), L"1");
+}
+
+}  // namespace
+}  // namespace vantor::preference
+
+namespace vantor::preference {
+namespace {
+
+TEST(PreferencePriorityPage, ThePickerKeepsOnlyTheFileName) {
+  EXPECT_EQ(FileNameOfPath(L"C:\\Tools\\app.exe"), L"app.exe");
+  EXPECT_EQ(FileNameOfPath(L"app.exe"), L"app.exe");
+  EXPECT_EQ(FileNameOfPath(L"C:\\Tools\\"), L"");
+}
+
+}  // namespace
+}  // namespace vantor::preference
