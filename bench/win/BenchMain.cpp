@@ -1,0 +1,98 @@
+// The Win32 measurements, run under Wine by scripts/bench and printed as Markdown tables:
+//   vantor_win_bench [--icon-changes N]   (default 10000)
+// It starts the test agent (bar at 37 %) from its own folder and leaves nothing running.
+#include "common/win/Windows.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bench/win/ExtraWindows.h"
+#include "bench/win/IconWriteBench.h"
+#include "bench/win/MemoryBench.h"
+#include "bench/win/TickBench.h"
+#include "tests/e2e/AgentDriver.h"
+
+namespace {
+
+using namespace vantor::bench;
+
+constexpr double kTickTarget = 1.5;    // the tick stays within 1.5 times the bare walk
+constexpr double kWriteTarget = 20.0;  // our write is at least 20 times cheaper
+constexpr int kAgentWidth = 84;        // 37 percent
+
+const char* Verdict(bool ready, bool met) { return !ready ? "not measured" : met ? "met" : "MISSED"; }
+
+double KiB(std::size_t bytes) { return static_cast<double>(bytes) / 1024.0; }
+
+void PrintTicks(const std::vector<TickFigures>& ticks) {
+  std::printf("\n### Main tick against the bare window walk (agent present, percentage unchanged)\n\n");
+  std::printf("| Extra top-level windows | Window calls: walk / tick | Bare walk (us) | Main tick (us) | "
+              "Tick / walk | Target <= %.1fx |\n",
+              kTickTarget);
+  std::printf("|---:|---:|---:|---:|---:|---|\n");
+  for (const TickFigures& t : ticks) {
+    const double ratio = t.walkUs > 0 ? t.tickUs / t.walkUs : 0;
+    std::printf("| %d | %d / %d | %.1f | %.1f | %.2fx | %s |\n", t.extraWindows, t.walkCalls, t.tickCalls, t.walkUs,
+                t.tickUs, ratio, t.extraWindows == 0 ? "(reference)" : Verdict(t.ready, ratio <= kTickTarget));
+  }
+}
+
+void PrintIconWrite(const IconWriteFigures& w) {
+  const double ratio = w.singleUs > 0 ? w.runsUs / w.singleUs : 0;
+  std::printf("\n### One icon change's file write (958 bytes)\n\n");
+  std::printf("| Our single write (us) | %d open-write-close runs (us) | Runs / ours | Target >= %.0fx |\n", w.runs,
+              kWriteTarget);
+  std::printf("|---:|---:|---:|---|\n");
+  std::printf("| %.1f | %.1f | %.1fx | %s |\n", w.singleUs, w.runsUs, ratio, Verdict(w.sameBytes, ratio >= kWriteTarget));
+}
+
+void PrintProcess(const char* what, const ProcessFigures& p) {
+  if (!p.ok) {
+    std::printf("| %s | not measured | | | | |\n", what);
+    return;
+  }
+  std::printf("| %s | %.0f | %.0f | %lu | %lu | %lu |\n", what, KiB(p.workingSet), KiB(p.privateBytes), p.gdiObjects,
+              p.userObjects, p.handles);
+}
+
+void PrintMemory(const MemoryFigures& m) {
+  std::printf("\n### Memory\n\n");
+  std::printf("| Process, moment | Working set (KiB) | Private bytes (KiB) | GDI objects | USER objects | Handles |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|\n");
+  PrintProcess("Vantor.exe, 3 s after start", m.vantorStarted);
+  PrintProcess("bench with the station window host, after start", m.before);
+  const std::string after = "bench with the station window host, after " + std::to_string(m.changes) + " icon changes";
+  PrintProcess(after.c_str(), m.after);
+  std::printf("\nEach forced tick changed the icon: %s. One tick with an icon change (real adapters): %.0f us.\n",
+              m.iconsChanged ? "yes" : "NO", m.secondsPerChange * 1e6);
+  if (m.before.ok && m.after.ok) {
+    std::printf("Private bytes grew by %.0f KiB over %d icon changes; GDI %+ld, USER %+ld, handles %+ld.\n",
+                KiB(m.after.privateBytes) - KiB(m.before.privateBytes), m.changes,
+                static_cast<long>(m.after.gdiObjects) - static_cast<long>(m.before.gdiObjects),
+                static_cast<long>(m.after.userObjects) - static_cast<long>(m.before.userObjects),
+                static_cast<long>(m.after.handles) - static_cast<long>(m.before.handles));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--host-windows") return HostExtraWindows(std::atoi(argv[2]));
+  int changes = 10000;
+  if (argc == 3 && std::string(argv[1]) == "--icon-changes") changes = std::atoi(argv[2]);
+
+  vantor::test::AgentDriver agent(kAgentWidth);
+  if (!agent.Form()) {
+    std::fprintf(stderr, "vantor_win_bench: the test agent did not start\n");
+    return 1;
+  }
+  const std::vector<TickFigures> ticks = RunTickBench(agent, {0, 50, 500});
+  PrintTicks(ticks);
+  std::fflush(stdout);
+  PrintIconWrite(RunIconWriteBench());
+  std::fflush(stdout);
+  PrintMemory(RunMemoryBench(agent, changes));
+  std::fflush(stdout);
+  return 0;
+}

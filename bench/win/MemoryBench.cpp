@@ -1,0 +1,113 @@
+#include "bench/win/MemoryBench.h"
+
+#include <psapi.h>
+
+#include <string>
+
+#include "bench/win/Timing.h"
+#include "common/win/Handle.h"
+#include "common/win/WinPlatform.h"
+#include "common/win/WinPriorities.h"
+#include "common/win/WinProcesses.h"
+#include "common/win/WinSound.h"
+#include "common/win/WinTextFiles.h"
+#include "station/win/StationWindow.h"
+#include "station/win/WinCapture.h"
+#include "station/win/WinWindows.h"
+
+namespace vantor::bench {
+namespace {
+
+// Bar widths of 37 and 38 percent: every tick that swaps them changes the icon.
+constexpr int kWidthA = 84, kWidthB = 86;
+constexpr UINT_PTR kMainTimerId = 1;
+
+ProcessFigures Measure(HANDLE process) {
+  ProcessFigures figures;
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof(counters);
+  figures.ok = ::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                      sizeof(counters)) != FALSE;
+  figures.workingSet = counters.WorkingSetSize;
+  figures.privateBytes = counters.PrivateUsage;
+  figures.gdiObjects = ::GetGuiResources(process, GR_GDIOBJECTS);
+  figures.userObjects = ::GetGuiResources(process, GR_USEROBJECTS);
+  DWORD handles = 0;
+  ::GetProcessHandleCount(process, &handles);
+  figures.handles = handles;
+  return figures;
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+// Vantor.exe copied into a fresh folder of its own, measured after a few ticks with the agent.
+ProcessFigures MeasureVantorStarted() {
+  test::TempFolder folder(L"bench-vantor");
+  const std::wstring exe = folder / L"Vantor.exe";
+  if (!::CopyFileW((test::BinFolder() + L"\\Vantor.exe").c_str(), exe.c_str(), FALSE)) return {};
+  test::Process vantor = test::Process::Start(exe);
+  HWND window = nullptr;
+  if (!test::WaitUntil([&] { return (window = test::FindProcessWindow(vantor.Id(), kStationClass)) != nullptr; })) {
+    return {};
+  }
+  test::WaitUntil([] { return false; }, 3000);  // three ticks
+  OwnedHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, vantor.Id()));
+  ProcessFigures figures = process ? Measure(process.Get()) : ProcessFigures{};
+  ::PostMessageW(window, WM_CLOSE, 0, 0);  // its own exit removes its tray icon
+  vantor.Wait(5000);
+  return figures;
+}
+
+}  // namespace
+
+MemoryFigures RunMemoryBench(const test::AgentDriver& agent, int changes) {
+  MemoryFigures figures;
+  figures.vantorStarted = MeasureVantorStarted();
+
+  // The station window host with every real adapter, in a fresh program folder.
+  test::TempFolder folder(L"bench-memory");
+  WinWindows windows;
+  WinFiles files;
+  WinProfile profile;
+  WinProcesses processes;
+  WinSound sound;
+  WinCapture capture;
+  WinTextFiles links;
+  WinPriorities priorities;
+  StationWindow station(::GetModuleHandleW(nullptr), StationAdapters{windows, files, profile, processes, sound,
+                                                                     capture, links, priorities, folder.Path()});
+  if (!station.Create()) return figures;
+  const auto tick = [&](int width) {
+    agent.SetWidth(width);
+    ::SendMessageW(station.Handle(), WM_TIMER, kMainTimerId, 0);
+  };
+  // Warm-up, which also shows that each swap of the width writes another icon.
+  const std::wstring icon = folder / L"temp.ico";
+  tick(kWidthA);
+  const std::string iconA = test::ReadBytes(icon);
+  tick(kWidthB);
+  figures.iconsChanged = !iconA.empty() && test::ReadBytes(icon) != iconA;
+  for (int i = 0; i < 20; ++i) tick(i % 2 == 0 ? kWidthA : kWidthB);
+  PumpMessages();
+  figures.before = Measure(::GetCurrentProcess());
+
+  const double start = Seconds();
+  for (int i = 0; i < changes; ++i) {
+    tick(i % 2 == 0 ? kWidthA : kWidthB);
+    if (i % 50 == 0) PumpMessages();  // paints and tooltips, as the message loop would
+  }
+  figures.secondsPerChange = changes > 0 ? (Seconds() - start) / changes : 0;
+  PumpMessages();
+  figures.after = Measure(::GetCurrentProcess());
+  figures.changes = changes;
+  agent.SetWidth(kWidthA);
+  return figures;
+}
+
+}  // namespace vantor::bench

@@ -1,0 +1,120 @@
+#include "bench/win/TickBench.h"
+
+#include "bench/win/ExtraWindows.h"
+#include "bench/win/Timing.h"
+#include "common/win/WinPlatform.h"
+#include "common/win/WinTextFiles.h"
+#include "station/core/AgentSearch.h"
+#include "station/core/Station.h"
+#include "station/win/WinWindows.h"
+#include "tests/unit/Fakes.h"
+
+namespace vantor::bench {
+namespace {
+
+// Counts the window calls passed on to the real port.
+class CountingWindows : public WindowPort {
+ public:
+  explicit CountingWindows(WindowPort& inner) : inner_(inner) {}
+  WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override {
+    ++calls;
+    return inner_.FindWindow(className, title);
+  }
+  WindowHandle DesktopWindow() override { return inner_.DesktopWindow(); }
+  WindowHandle GetWindow(WindowHandle window, WindowRelation relation) override {
+    ++calls;
+    return inner_.GetWindow(window, relation);
+  }
+  WindowHandle GetDlgItem(WindowHandle window, int id) override {
+    ++calls;
+    return inner_.GetDlgItem(window, id);
+  }
+  int ClientWidth(WindowHandle window) override {
+    ++calls;
+    return inner_.ClientWidth(window);
+  }
+  std::uint32_t WindowProcessId(WindowHandle window) override {
+    ++calls;
+    return inner_.WindowProcessId(window);
+  }
+  int calls = 0;
+
+ private:
+  WindowPort& inner_;
+};
+
+// A station over the real window, file, profile and bookmark adapters in a fresh program
+// folder; the host, the icon and the rest are fakes, which a tick without a change of the
+// percentage does not reach.
+class TickStation {
+ public:
+  TickStation()
+      : counting_(windows_),
+        station_(StationPorts{counting_, files_, profile_, host_, icons_, processes_, folder_.Path(), sound_, capture_,
+                              links_, priorities_}) {
+    station_.Form_Load();
+    station_.timMain_Timer();  // the first tick takes the agent's percentage
+  }
+  Station& Get() { return station_; }
+  CountingWindows& Windows() { return counting_; }
+
+ private:
+  test::TempFolder folder_{L"bench-tick"};
+  WinWindows windows_;
+  CountingWindows counting_;
+  WinFiles files_;
+  WinProfile profile_;
+  WinTextFiles links_;
+  test::FakeHost host_;
+  test::FakeIcons icons_;
+  test::FakeProcesses processes_;
+  test::FakeSound sound_;
+  test::FakeCapture capture_;
+  test::FakePriorities priorities_;
+  Station station_;
+};
+
+}  // namespace
+
+std::vector<TickFigures> RunTickBench(const test::AgentDriver& agent, const std::vector<int>& extraWindows) {
+  std::vector<TickFigures> results;
+  for (const int extra : extraWindows) {
+    TickFigures figures;
+    figures.extraWindows = extra;
+    ExtraWindows desktop(extra);
+    TickStation tick;
+    Station& station = tick.Get();
+    const auto agentForm = reinterpret_cast<WindowHandle>(agent.Form());
+    const std::int16_t percent = station.Percent;
+    figures.ready = desktop.Ready() && station.UDformhwnd == agentForm && percent != 0;
+
+    // The floor: the product's walk from the desktop, over the same (counted) real port as
+    // the tick's, and nothing else.
+    WinWindows windows;
+    CountingWindows counter(windows);
+    const std::uint32_t pid = agent.Id();
+    WindowHandle found = 0;
+    const auto walk = [&] {
+      WindowHandle second = 0;
+      found = GetWindowHandle(counter, pid, second);
+    };
+
+    // Calls of one walk and of one tick.
+    walk();
+    figures.walkCalls = counter.calls;
+    tick.Windows().calls = 0;
+    station.timMain_Timer();
+    figures.tickCalls = tick.Windows().calls;
+
+    const std::vector<double> us = SideBySide({[&] { station.timMain_Timer(); }, walk});
+    figures.tickUs = us[0];
+    figures.walkUs = us[1];
+    // Both must still see the agent with the same percentage, or the figures mean nothing.
+    figures.ready = figures.ready && found == agentForm && station.Percent == percent &&
+                    station.UDformhwnd == agentForm;
+    results.push_back(figures);
+  }
+  return results;
+}
+
+}  // namespace vantor::bench
