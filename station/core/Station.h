@@ -191,6 +191,7 @@ class Station {
   std::optional<Picture> picture_;
   bool reportOpen_ = false;
   bool windowStateLoaded_ = false;
+  bool iconWriteFailing_ = false;
   bool capturing_ = false;  // a capture runs; its pending events may run a nested tick
 };
 

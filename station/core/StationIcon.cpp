@@ -39,9 +39,11 @@ void Station::ComposeIcon(bool backingOff) {
 }
 
 void Station::iconWrite(const Canvas& canvas) {
-  if (!icons_.WriteIconFile(ini_.Path(kTempIco), EncodeIco(canvas))) {
-    ReportError(ErrorText(L"iconWrite"));
-  }
+  // An icon file that cannot be written fails at every change: it is reported once, and
+  // again only after a write has succeeded in between.
+  const bool written = icons_.WriteIconFile(ini_.Path(kTempIco), EncodeIco(canvas));
+  if (!written && !iconWriteFailing_) ReportError(ErrorText(L"iconWrite"));
+  iconWriteFailing_ = !written;
 }
 
 void Station::GetTaskName() {

@@ -116,6 +116,24 @@ TEST_F(StationIconTest, AnUnwritableIconFileIsReportedAndTheRestGoesOn) {
   EXPECT_FALSE(icons.Calls(NotifyMode::Modify).empty());
 }
 
+TEST_F(StationIconTest, AnUnwritableIconFileIsReportedOnceUntilAWriteSucceeds) {
+  icons.writable = false;
+  station.Form_Load();
+  StartAgent(10);
+  for (int width : {20, 30, 40}) {
+    windows.windows[bar].width = width;
+    station.timMain_Timer();
+  }
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{L"エラーが-iconWrite-で発生しました。"});
+  icons.writable = true;
+  windows.windows[bar].width = 50;
+  station.timMain_Timer();
+  icons.writable = false;
+  windows.windows[bar].width = 60;
+  station.timMain_Timer();
+  EXPECT_EQ(host.errors.size(), 2u) << "failing again after a good write is news";
+}
+
 TEST_F(StationIconTest, AnAbsurdPercentageIsAComposeErrorAndKeepsTheIcon) {
   station.Form_Load();
   StartAgent(5000);  // 2203 %: the bar height does not fit 16 bits
