@@ -49,17 +49,17 @@ void PrintIconWrite(const IconWriteFigures& w) {
 
 void PrintProcess(const char* what, const ProcessFigures& p) {
   if (!p.ok) {
-    std::printf("| %s | not measured | | | | |\n", what);
+    std::printf("| %s | not measured | | |\n", what);
     return;
   }
-  std::printf("| %s | %.0f | %.0f | %lu | %lu | %lu |\n", what, KiB(p.workingSet), KiB(p.privateBytes), p.gdiObjects,
-              p.userObjects, p.handles);
+  std::printf("| %s | %.0f | %.0f | %.0f |\n", what, KiB(p.workingSet), KiB(p.privateBytes), KiB(p.privateCommit));
 }
 
 void PrintMemory(const MemoryFigures& m) {
   std::printf("\n### Memory\n\n");
-  std::printf("| Process, moment | Working set (KiB) | Private bytes (KiB) | GDI objects | USER objects | Handles |\n");
-  std::printf("|---|---:|---:|---:|---:|---:|\n");
+  std::printf("| Process, moment | Working set (KiB) | Private bytes, PrivateUsage (KiB) | "
+              "Committed private pages (KiB) |\n");
+  std::printf("|---|---:|---:|---:|\n");
   PrintProcess("Vantor.exe, 3 s after start", m.vantorStarted);
   PrintProcess("bench with the station window host, after start", m.before);
   const std::string after = "bench with the station window host, after " + std::to_string(m.changes) + " icon changes";
@@ -67,11 +67,9 @@ void PrintMemory(const MemoryFigures& m) {
   std::printf("\nEach forced tick changed the icon: %s. One tick with an icon change (real adapters): %.0f us.\n",
               m.iconsChanged ? "yes" : "NO", m.secondsPerChange * 1e6);
   if (m.before.ok && m.after.ok) {
-    std::printf("Private bytes grew by %.0f KiB over %d icon changes; GDI %+ld, USER %+ld, handles %+ld.\n",
-                KiB(m.after.privateBytes) - KiB(m.before.privateBytes), m.changes,
-                static_cast<long>(m.after.gdiObjects) - static_cast<long>(m.before.gdiObjects),
-                static_cast<long>(m.after.userObjects) - static_cast<long>(m.before.userObjects),
-                static_cast<long>(m.after.handles) - static_cast<long>(m.before.handles));
+    std::printf("Over %d icon changes: working set %+.0f KiB, committed private pages %+.0f KiB.\n", m.changes,
+                KiB(m.after.workingSet) - KiB(m.before.workingSet),
+                KiB(m.after.privateCommit) - KiB(m.before.privateCommit));
   }
 }
 

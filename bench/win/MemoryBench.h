@@ -11,8 +11,8 @@ namespace vantor::bench {
 struct ProcessFigures {
   bool ok = false;
   std::size_t workingSet = 0;    // bytes
-  std::size_t privateBytes = 0;  // bytes
-  unsigned long gdiObjects = 0, userObjects = 0, handles = 0;
+  std::size_t privateBytes = 0;  // bytes, as GetProcessMemoryInfo reports them
+  std::size_t privateCommit = 0; // bytes of committed private pages, from the address space
 };
 
 struct MemoryFigures {
