@@ -28,7 +28,7 @@ TEST(BadSettings, AnUnreadableValueAtStartUpIsReportedAndVantorRunsOn) {
     if (reloadFails) {
       // Start-up stopped before it took the files' time stamps, so the first tick sees the
       // settings files as new and reloads them: the same value fails once more, once.
-      box = vantor.WaitForMessageBox(p, 5000);
+      box = vantor.WaitForMessageBox(p, 10000);
       ASSERT_NE(box, nullptr) << content;
       EXPECT_TRUE(WaitUntil([&] { return MessageText(box) == L"エラーが-CheckLinkListTimeStamp-で発生しました。"; }))
           << content;
@@ -63,7 +63,7 @@ TEST(BadSettings, ABadValueSavedLaterIsReportedOnceByTheReload) {
   ::Sleep(500);
   WriteBytes(vantor.File(L"Vantor.ini"), "[save]\r\nbakkin=fifteen\r\n");
   WriteBytes(vantor.File(L"links.lst"), "Home,http://example.com/\r\n");
-  HWND box = vantor.WaitForMessageBox(p, 5000);
+  HWND box = vantor.WaitForMessageBox(p, 10000);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageText(box), L"エラーが-CheckLinkListTimeStamp-で発生しました。");
   ::Sleep(2500);  // ticks go on while the box is open; no second box piles up

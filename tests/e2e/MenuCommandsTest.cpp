@@ -124,7 +124,7 @@ TEST(MenuCommands, ABookmarkThatCannotOpenShowsOneBoxAndVantorRunsOn) {
   WriteBytes(vantor.File(L"links.lst"), "Nowhere,C:\\no\\such\\page.xyz\r\n");
   Process p = vantor.StartAndSettle();
   vantor.Command(p, kCmdLinkBase + 1);
-  HWND box = vantor.WaitForMessageBox(p, 5000);
+  HWND box = vantor.WaitForMessageBox(p, 10000);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(box), L"Vantor");
   EXPECT_EQ(MessageText(box), L"エラーが起きました。");

@@ -28,7 +28,9 @@ TEST(PriorityFix, TheAgentIsKeptIdleWhileTheFileExists) {
              "[priority]\r\nudachange=1\r\nudapriority=2\r\nexechange=0\r\nexepriority=2\r\n");
   const ULONGLONG start = ::GetTickCount64();
   ASSERT_TRUE(WaitUntil([&] { return ClassOf(agent.Id()) == IDLE_PRIORITY_CLASS; }, 5000));
-  EXPECT_LE(::GetTickCount64() - start, 2300u) << "idle within about two seconds";
+  // One main tick switches the timer on, its first firing a second later: two seconds at most,
+  // plus what a loaded machine adds to the timers.
+  EXPECT_LE(::GetTickCount64() - start, 2600u) << "idle within about two seconds";
 
   SetClass(agent.Id(), NORMAL_PRIORITY_CLASS);  // someone resets it: forced back at the next tick
   EXPECT_TRUE(WaitUntil([&] { return ClassOf(agent.Id()) == IDLE_PRIORITY_CLASS; }, 2500));
@@ -54,7 +56,7 @@ TEST(PriorityFix, ABrokenFileIsReportedOnceAndTheTimerRunsOn) {
   VantorProgram vantor;
   Process p = vantor.StartAndSettle();
   WriteBytes(vantor.File(L"priority.ini"), "[priority]\r\nudachange=\r\nexechange=0\r\n");
-  HWND box = vantor.WaitForMessageBox(p, 5000);
+  HWND box = vantor.WaitForMessageBox(p, 10000);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageText(box), L"エラーが-timPriority-で発生しました。");
   CloseMessageBox(box);
@@ -62,7 +64,7 @@ TEST(PriorityFix, ABrokenFileIsReportedOnceAndTheTimerRunsOn) {
   ::Sleep(2500);
   EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr) << "the same fault is not shown again";
   WriteBytes(vantor.File(L"priority.ini"), "[priority]\r\nudachange=perhaps\r\nexechange=0\r\n");
-  box = vantor.WaitForMessageBox(p, 5000);
+  box = vantor.WaitForMessageBox(p, 10000);
   EXPECT_NE(box, nullptr) << "a new fault is";
   if (box) CloseMessageBox(box);
   EXPECT_TRUE(vantor.Exit(p));
