@@ -1,0 +1,123 @@
+// The road of one progress step, end to end: the agent's bar grows to 84 pixels and everything
+// that follows from it shows up where a user would look. The notification area is played by
+// a window of this test with the shell's class, which receives what Vantor hands the shell.
+#include <gtest/gtest.h>
+
+#include "common/core/IconComposer.h"
+#include "common/core/IcoFile.h"
+#include "tests/e2e/AgentDriver.h"
+#include "tests/e2e/VantorProgram.h"
+
+namespace vantor::test {
+namespace {
+
+// One notification-area call as the shell receives it (Wine's layout of the copied record:
+// window, id, flags, callback, tip[128], state, state mask, info[256], timeout, title[64], ...).
+struct TrayCall {
+  DWORD message = 0;
+  std::uint32_t id = 0, flags = 0, callback = 0;
+  std::wstring tip, info, title;
+};
+
+std::vector<TrayCall> g_calls;
+
+std::wstring Field(const BYTE* data, std::size_t size, std::size_t offset, std::size_t chars) {
+  if (offset + chars * 2 > size) return L"";
+  std::wstring text(reinterpret_cast<const wchar_t*>(data + offset), chars);
+  return text.substr(0, text.find(L'\0'));
+}
+
+LRESULT CALLBACK ShellProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA) {
+    const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    const auto* data = static_cast<const BYTE*>(copy->lpData);
+    TrayCall call;
+    call.message = static_cast<DWORD>(copy->dwData);
+    if (copy->cbData >= 16) {
+      const auto* words = reinterpret_cast<const std::uint32_t*>(data);
+      call.id = words[1];
+      call.flags = words[2];
+      call.callback = words[3];
+    }
+    call.tip = Field(data, copy->cbData, 16, 128);
+    call.info = Field(data, copy->cbData, 16 + 256 + 8, 256);
+    call.title = Field(data, copy->cbData, 16 + 256 + 8 + 512 + 4, 64);
+    g_calls.push_back(call);
+    return TRUE;
+  }
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+std::vector<std::wstring> Tips() {
+  std::vector<std::wstring> tips;
+  for (const auto& call : g_calls) tips.push_back(std::to_wstring(call.message) + L":" + call.tip);
+  return tips;
+}
+
+class StoryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ShellProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"Shell_TrayWnd";
+    ::RegisterClassW(&wc);
+    shell_ = ::CreateWindowExW(0, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
+                               nullptr);
+    g_calls.clear();
+  }
+  void TearDown() override { ::DestroyWindow(shell_); }
+  HWND shell_ = nullptr;
+};
+
+TEST_F(StoryTest, OneProgressStepFromTheBarToTheTrayTheSoundsAndTheCapture) {
+  ASSERT_EQ(::FindWindowW(L"Shell_TrayWnd", nullptr), shell_) << "this test plays the shell";
+  VantorProgram vantor;
+  const std::wstring folder = vantor.Folder().Path();
+  WriteBytes(vantor.File(L"Vantor.ini"), "[icon]\r\nballoon=1\r\n[capture]\r\nfolder=" + Ansi(folder) +
+                                             "\\\r\ncpu=1\r\ncpuschedule=37,;,\r\nminimize=0\r\n");
+  AgentDriver agent(0, L"--no-second", vantor.File(L"ud_ligfit_Release.exe"));
+  Process p = vantor.StartAndSettle();
+  const auto added = [] {
+    for (const auto& call : g_calls) {
+      if (call.message == NIM_ADD) return &call;
+    }
+    return static_cast<const TrayCall*>(nullptr);
+  };
+  ASSERT_TRUE(WaitUntil([&] { return added() != nullptr; })) << "Vantor added its icon";
+  EXPECT_EQ(added()->id, 1u);
+  EXPECT_EQ(added()->callback, 512u);
+  EXPECT_EQ(added()->tip, L"Vantor \r\nLigandFit \r\n0%");
+  g_calls.clear();
+
+  agent.SetWidth(84);
+  const IcoBytes expected = EncodeIco(ComposeIcon(MainSettings{}, 37, nullptr, false));
+  const ULONGLONG start = ::GetTickCount64();
+  ASSERT_TRUE(WaitUntil([&] {
+    return ReadBytes(vantor.File(L"temp.ico")) == std::string(expected.begin(), expected.end());
+  }, 4000)) << "temp.ico shows 37 %";
+  EXPECT_LE(::GetTickCount64() - start, 2000u);
+
+  const std::wstring tip = L"Vantor \r\nLigandFit \r\n37%";
+  ASSERT_TRUE(WaitUntil([&] {
+    for (const auto& call : g_calls) {
+      if (call.message == NIM_MODIFY && call.tip == tip) return true;
+    }
+    return false;
+  }, 3000)) << "the tray record carries the tooltip; seen: " << testing::PrintToString(Tips());
+  for (const auto& call : g_calls) {
+    if (call.message != NIM_MODIFY || call.tip != tip) continue;
+    EXPECT_EQ(call.flags & NIF_INFO, static_cast<std::uint32_t>(NIF_INFO)) << "with a balloon";
+    EXPECT_EQ(call.title, L"Vantor");
+    EXPECT_EQ(call.info, tip);
+  }
+  // 37 is in the CPU capture list: a picture whose name ends with the percentage.
+  EXPECT_TRUE(WaitUntil([&] { return FileNames(folder, L"*-37-CPU.png").size() == 1; }, 8000));
+  // Ending removes the icon: the shell's window has to answer while Vantor ends.
+  ::PostMessageW(vantor.StationWindow(p), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !p.Running(); }));
+  EXPECT_EQ(g_calls.back().message, static_cast<DWORD>(NIM_DELETE));
+}
+
+}  // namespace
+}  // namespace vantor::test
