@@ -160,7 +160,18 @@
 
 // Strings the code names (the captions and help texts are addressed through the page tables).
 #define IDS_NodeIcon 101
+#define IDS_CaptureFolderTitle 3000
 #define IDS_FileOpenTitle 3001
+#define IDS_SoundFilter 3002
+#define IDS_AgentFolderTitle 3003
+#define IDS_NoAgentSaveFile 3004
+#define IDS_DeleteQuestion 3007
+#define IDS_DeleteTitle 3008
+#define IDS_LinkEmpty 3009
+#define IDS_LinkAddTitle 3010
+#define IDS_LinkComma 3011
+#define IDS_ExeOpenTitle 3012
+#define IDS_ExeFilter 3013
 #define IDS_BitmapFilter 3005
 #define IDS_ShellError 3006
 #define IDS_PriorityHigh 905

@@ -32,7 +32,12 @@ MainDialog::MainDialog(std::wstring folder)
     : folder_(std::move(folder)),
       icon_(settings_, files_),
       controls_([this](int id) { return Control(id); }, icon_),
-      priority_([this](int id) { return Control(id); }, files_) {}
+      sound_([this](int id) { return Control(id); }, settings_),
+      save_([this](int id) { return Control(id); }, settings_, files_),
+      capture_([this](int id) { return Control(id); }, settings_),
+      captureDetail_([this](int id) { return Control(id); }, settings_),
+      bookmarks_([this](int id) { return Control(id); }),
+      priority_([this](int id) { return Control(id); }, profile_, folder_, files_, settings_) {}
 
 void MainDialog::Run() {
   ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_frmMain), nullptr, DialogProc,
@@ -82,14 +87,17 @@ void MainDialog::Form_Load() {
   Layout();
   BuildPageTree();
   unreadable_ = LoadEditorSettings(profile_, folder_, settings_);
+  // The lists first: filling their read-outs runs the read-outs' change handlers.
+  sound_.Load();
+  capture_.Load();
   FillPages(settings_, controls_, files_);
   icon_.DrawPreview();
   LoadLinks(textFiles_, folder_ + kLinksLst, links_);
-  FillBookmarkList();
+  bookmarks_.FillBookmarkList(links_);
   priority_.PrepareControls();
   ApplyCaptions();
   priority_.ShowAgentTaskName();
-  priority_.LoadPriorityFile(IniFile(profile_, folder_));
+  priority_.LoadPriorityFile();
   WatchControls();
   // Page 0 is the page shown first.
   ::SendDlgItemMessageW(hwnd_, IDC_TreeView1, TVM_SELECTITEM, TVGN_CARET,
@@ -210,7 +218,7 @@ void MainDialog::ShowPage(Page page) {
       break;
     case PageWork::ReloadBookmarks:
       LoadLinks(textFiles_, folder_ + kLinksLst, links_);
-      FillBookmarkList();
+      bookmarks_.FillBookmarkList(links_);
       break;
     case PageWork::ShowAgentTaskName:
       priority_.ShowAgentTaskName();
@@ -231,19 +239,6 @@ void MainDialog::Jump(Page page) {
   }
 }
 
-void MainDialog::FillBookmarkList() {
-  HWND titles = Control(IDC_lstLink), lines = Control(IDC_lstLink2);
-  if (!titles || !lines) return;
-  ::SendMessageW(titles, LB_RESETCONTENT, 0, 0);
-  ::SendMessageW(lines, LB_RESETCONTENT, 0, 0);
-  for (int i = 1; i < links_.LinkCount(); ++i) {
-    const Link& link = links_.Entry(i);
-    const std::wstring line = link.Title + L"," + link.URL;
-    ::SendMessageW(titles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(link.Title.c_str()));
-    ::SendMessageW(lines, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-  }
-}
-
 void MainDialog::cmdOK_Click(int index) {
   IniFile ini(profile_, folder_);
   SaveSettings(ini, settings_, ControlText(Control(IDC_txtPriUDA)), ControlText(Control(IDC_txtPriEXE)));
@@ -259,12 +254,15 @@ void MainDialog::cmdOK_Click(int index) {
     line.resize(static_cast<std::size_t>(length));
     text += line + L"\r\n";
   }
+  // Lines after one that could not be read are the user's too: they are kept as they were.
+  if (!links_.Complete) text += links_.Unread;
   if (!textFiles_.WriteText(ini.Path(kLinksLst), text)) {
     // The settings stay saved; the window stays open so that nothing is lost unnoticed.
     ShowMessage(hwnd_, LoadText(IDS_LinksNotWritten), MB_ICONEXCLAMATION);
     return;
   }
   LoadLinks(textFiles_, ini.Path(kLinksLst), links_);
+  bookmarks_.FillBookmarkList(links_);
   if (index == 0) ::EndDialog(hwnd_, IDOK);
 }
 
@@ -285,7 +283,12 @@ void MainDialog::OnControlEvent(int control, ControlEvent event) noexcept {
 }
 
 void MainDialog::OnCommand(int control, int notification) {
-  if (icon_.OnCommand(control, notification) || version_.OnCommand(control, notification)) return;
+  if (icon_.OnCommand(control, notification) || version_.OnCommand(control, notification) ||
+      sound_.OnCommand(control, notification) || save_.OnCommand(control, notification) ||
+      capture_.OnCommand(control, notification) || captureDetail_.OnCommand(control, notification) ||
+      bookmarks_.OnCommand(control, notification) || priority_.OnCommand(control, notification)) {
+    return;
+  }
   if (notification != BN_CLICKED) return;
   switch (control) {
     case IDC_cmdOK0: cmdOK_Click(0); break;
@@ -296,12 +299,15 @@ void MainDialog::OnCommand(int control, int notification) {
     case IDC_cmdJumpPriority: Jump(kPriorityPage); break;
     case IDC_cmdJumpVersion: Jump(kVersionPage); break;
     case IDC_CheckBalloon: settings_.Balloon = IsTicked(Control(control)); break;
-    case IDC_CheckPriPermission: priority_.CheckPriPermission_Click(); break;
-    case IDC_CheckPriUDA: priority_.CheckPriUDA_Click(); break;
-    case IDC_CheckPriEXE: priority_.CheckPriEXE_Click(); break;
-    case IDC_CheckPriority: priority_.CheckPriority_Click(); break;
     default: break;
   }
+}
+
+void MainDialog::OnScroll(HWND control, int request) {
+  if (!control) return;
+  const int id = ::GetDlgCtrlID(control);
+  if (sound_.OnScroll(id) || capture_.OnScroll(id) || captureDetail_.OnScroll(id) || save_.OnScroll(id, request)) return;
+  priority_.OnScroll(id);
 }
 
 void MainDialog::OnFrameMouseMove(HWND page, LPARAM lParam) {
@@ -352,8 +358,10 @@ INT_PTR MainDialog::OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
-      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == IDC_ComboPriUDA) priority_.ComboPriUDA_Click();
-      if (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == IDC_ComboPriEXE) priority_.ComboPriEXE_Click();
+      return TRUE;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

@@ -16,9 +16,14 @@
 #include "common/win/WinPlatform.h"
 #include "common/win/WinTextFiles.h"
 #include "preference/core/PageTree.h"
+#include "preference/win/BookmarkView.h"
+#include "preference/win/CaptureDetailView.h"
+#include "preference/win/CapturePageView.h"
 #include "preference/win/HelpLine.h"
 #include "preference/win/IconPageView.h"
 #include "preference/win/PriorityView.h"
+#include "preference/win/SavePageView.h"
+#include "preference/win/SoundPageView.h"
 #include "preference/win/VersionPage.h"
 #include "preference/win/WinPageControls.h"
 
@@ -59,9 +64,9 @@ class MainDialog : public ControlEventSink {
   void ShowPage(Page page);
   void Jump(Page page);
   void cmdOK_Click(int index);
-  void FillBookmarkList();
   void ShowHelp(const std::wstring& text);
   void OnCommand(int control, int notification);
+  void OnScroll(HWND control, int request);
   void OnFrameMouseMove(HWND page, LPARAM lParam);
 
   // A control of the window or of any page; null when none has that id.
@@ -83,6 +88,11 @@ class MainDialog : public ControlEventSink {
   IconPageView icon_;
   VersionPage version_;
   WinPageControls controls_;
+  SoundPageView sound_;
+  SavePageView save_;
+  CapturePageView capture_;
+  CaptureDetailView captureDetail_;
+  BookmarkView bookmarks_;
   PriorityView priority_;
 };
 

@@ -1,8 +1,10 @@
 #include "preference/win/PriorityView.h"
 
+#include <commctrl.h>
+
 #include "common/win/WinPlatform.h"
 #include "common/win/WinProcesses.h"
-#include "preference/core/PriorityPage.h"
+#include "preference/win/FileDialogs.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
@@ -34,28 +36,74 @@ void PriorityView::ShowAgentTaskName() {
   SetControlText(box, AgentTaskNameText(GetOSKind(), ControlText(box), processes, show));
 }
 
-void PriorityView::LoadPriorityFile(const IniFile& ini) {
-  const auto state = ReadPriorityFile(ini, files_);
+void PriorityView::LoadPriorityFile() {
+  const auto state = ReadPriorityFile(ini_, files_);
   if (!state) return;
-  const auto tick = [&](int id, bool on) {
-    if (HWND h = control_(id)) SetTicked(h, on);
-  };
-  const auto select = [&](int id, std::optional<int> position) {
-    // A level the list does not hold leaves "低" selected.
-    if (HWND h = control_(id); h && position) ::SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(*position), 0);
-  };
-  tick(IDC_CheckPriPermission, true);
+  SetTicked(control_(IDC_CheckPriPermission), true);
   CheckPriPermission_Click();
-  tick(IDC_CheckPriUDA, state->udaChange);
-  CheckPriUDA_Click();
-  select(IDC_ComboPriUDA, state->udaPosition);
-  ComboPriUDA_Click();
-  tick(IDC_CheckPriEXE, state->exeChange);
-  CheckPriEXE_Click();
-  select(IDC_ComboPriEXE, state->exePosition);
-  ComboPriEXE_Click();
-  tick(IDC_CheckPriority, true);
-  CheckPriority_Click();
+  const PriorityPage::Shown shown =
+      page_.Load(*state, ControlText(control_(IDC_txtPriUDA)), ControlText(control_(IDC_txtPriEXE)));
+  SetTicked(control_(IDC_CheckPriUDA), shown.udaTicked);
+  SetTicked(control_(IDC_CheckPriEXE), shown.exeTicked);
+  // A level the list does not hold leaves the list as it is.
+  if (state->udaPosition) ::SendMessageW(control_(IDC_ComboPriUDA), CB_SETCURSEL, static_cast<WPARAM>(shown.udaPosition), 0);
+  if (state->exePosition) ::SendMessageW(control_(IDC_ComboPriEXE), CB_SETCURSEL, static_cast<WPARAM>(shown.exePosition), 0);
+  SetTicked(control_(IDC_CheckPriority), true);
+}
+
+void PriorityView::CheckPriPermission_Click() {
+  const BOOL enable = IsTicked(control_(IDC_CheckPriPermission)) ? TRUE : FALSE;
+  for (int id : {IDC_CheckPriUDA, IDC_ComboPriUDA, IDC_CheckPriEXE, IDC_ComboPriEXE, IDC_cmdPriEXE, IDC_SlidPriFreq,
+                 IDC_CheckPriority}) {
+    ::EnableWindow(control_(id), enable);
+  }
+}
+
+int PriorityView::Selection(int combo) const {
+  return static_cast<int>(::SendMessageW(control_(combo), CB_GETCURSEL, 0, 0));
+}
+
+void PriorityView::CmdPriEXE_Click() {
+  HWND box = control_(IDC_txtPriEXE);
+  const auto file = ChooseFile(::GetAncestor(box, GA_ROOT), IDS_ExeOpenTitle, IDS_ExeFilter, L"*.exe");
+  if (file) SetControlText(box, FileNameOfPath(*file));
+}
+
+bool PriorityView::OnCommand(int control, int notification) {
+  HWND h = control_(control);
+  switch (control) {
+    case IDC_CheckPriPermission:
+      if (notification == BN_CLICKED) CheckPriPermission_Click();
+      return true;
+    case IDC_CheckPriUDA:
+      if (notification == BN_CLICKED) SetTicked(h, page_.CheckUda(IsTicked(h), ControlText(control_(IDC_txtPriUDA))));
+      return true;
+    case IDC_CheckPriEXE:
+      if (notification == BN_CLICKED) SetTicked(h, page_.CheckExe(IsTicked(h), ControlText(control_(IDC_txtPriEXE))));
+      return true;
+    case IDC_ComboPriUDA:
+      if (notification == CBN_SELCHANGE) page_.SelectUda(Selection(control));
+      return true;
+    case IDC_ComboPriEXE:
+      if (notification == CBN_SELCHANGE) page_.SelectExe(Selection(control));
+      return true;
+    case IDC_cmdPriEXE:
+      if (notification == BN_CLICKED) CmdPriEXE_Click();
+      return true;
+    case IDC_CheckPriority:
+      if (notification == BN_CLICKED) page_.Fix(IsTicked(h));
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool PriorityView::OnScroll(int control) {
+  if (control != IDC_SlidPriFreq) return false;
+  const auto seconds = static_cast<int>(::SendMessageW(control_(control), TBM_GETPOS, 0, 0));
+  SetControlText(control_(IDC_labPriFreqsec), std::to_wstring(seconds));
+  page_.Frequency(seconds, settings_.Frequency);
+  return true;
 }
 
 }  // namespace vantor::preference

@@ -1,6 +1,5 @@
-// The priority page as the window's load sets it up: the push-button look, the two level
-// lists, the agent's task name and the state kept in priority.ini. The page's own handlers
-// are hooks here.
+// The priority page: the permission box, the two programs with their levels, the interval
+// and the push button that switches fixing on (priority.ini written at once) and off.
 #pragma once
 
 #include "common/win/Windows.h"
@@ -9,31 +8,38 @@
 
 #include "common/core/IniFile.h"
 #include "common/core/Ports.h"
+#include "common/core/Settings.h"
+#include "preference/core/PriorityPage.h"
 
 namespace vantor::preference {
 
 class PriorityView {
  public:
-  PriorityView(std::function<HWND(int)> control, FilePort& files) : control_(std::move(control)), files_(files) {}
+  PriorityView(std::function<HWND(int)> control, ProfilePort& profile, const std::wstring& folder, FilePort& files,
+               MainSettings& settings)
+      : control_(std::move(control)), files_(files), settings_(settings), ini_(profile, folder), page_(ini_, files) {}
 
   // Window-load steps: the push-button look and the two lists with "低" selected.
   void PrepareControls();
   // Puts the running science task's executable into the agent's name box.
   void ShowAgentTaskName();
-  // Sets the page from priority.ini when the file exists.
-  void LoadPriorityFile(const IniFile& ini);
+  // Sets the page from priority.ini when the file exists, which switches fixing on again.
+  void LoadPriorityFile();
 
-  // Handlers of the page's controls (hooks: they do nothing yet).
-  void CheckPriPermission_Click() {}
-  void CheckPriUDA_Click() {}
-  void CheckPriEXE_Click() {}
-  void ComboPriUDA_Click() {}
-  void ComboPriEXE_Click() {}
-  void CheckPriority_Click() {}
+  // Handlers; each returns true when the control is one of this page's.
+  bool OnCommand(int control, int notification);
+  bool OnScroll(int control);
 
  private:
+  void CheckPriPermission_Click();
+  void CmdPriEXE_Click();
+  int Selection(int combo) const;
+
   std::function<HWND(int)> control_;
   FilePort& files_;
+  MainSettings& settings_;
+  IniFile ini_;
+  PriorityPage page_;
 };
 
 }  // namespace vantor::preference

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "preference/core/SavePage.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
@@ -59,7 +60,7 @@ void WinPageControls::InitRanges() {
   if (HWND bakkin = control_(IDC_scrBakkin)) {
     const PositionRange range = RangeOf(IDC_scrBakkin);
     ::SetScrollRange(bakkin, SB_CTL, range.min, range.max, FALSE);
-    ::SetScrollPos(bakkin, SB_CTL, range.max, TRUE);
+    ::SetScrollPos(bakkin, SB_CTL, BakkinBarPosition(range.max), TRUE);
   }
 }
 
@@ -75,7 +76,7 @@ void WinPageControls::SelectOption(int control) {
 void WinPageControls::SetPosition(int control, int value) {
   HWND h = Get(control);
   if (control == IDC_scrBakkin) {
-    ::SetScrollPos(h, SB_CTL, value, TRUE);
+    ::SetScrollPos(h, SB_CTL, BakkinBarPosition(value), TRUE);
     return;
   }
   ::SendMessageW(h, TBM_SETPOS, TRUE, value);

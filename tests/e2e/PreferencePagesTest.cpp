@@ -1,0 +1,133 @@
+// Preference's sound, save-watch and capture pages driven by window messages, checked in
+// what Vantor.ini holds after "適用 (&A)".
+#include <gtest/gtest.h>
+
+#include "common/win/Windows.h"
+
+#include <commctrl.h>
+
+#include "resources/preference_ids.h"
+#include "tests/e2e/PreferenceProgram.h"
+#include "tests/e2e/VantorProgram.h"
+
+namespace vantor::test {
+namespace {
+
+using P = PreferenceProgram;
+
+void Click(HWND main, int id) { ::SendMessageW(P::Control(main, id), BM_CLICK, 0, 0); }
+void SetText(HWND main, int id, const std::wstring& text) {
+  ::SendMessageW(P::Control(main, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+std::wstring Text(HWND main, int id) { return WindowText(P::Control(main, id)); }
+bool Ticked(HWND main, int id) { return ::SendMessageW(P::Control(main, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::wstring Value(const PreferenceProgram& pref, const wchar_t* section, const wchar_t* key) {
+  wchar_t value[512] = {};
+  ::GetPrivateProfileStringW(section, key, L"", value, 512, pref.File(L"Vantor.ini").c_str());
+  return value;
+}
+
+// Opens the folder browser with `button` (it starts on the folder the page shows) and takes
+// that folder with OK.
+void ChooseShownFolder(const Process& p, HWND main, int button) {
+  ::PostMessageW(P::Control(main, button), BM_CLICK, 0, 0);
+  HWND browser = WaitForDialog(p, main);
+  ASSERT_NE(browser, nullptr);
+  HWND ok = ::GetDlgItem(browser, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(ok) != FALSE; })) << "a file-system folder is selected";
+  ::Sleep(300);  // let the tree settle on it
+  ::SendMessageW(ok, BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(browser); }));
+}
+
+TEST(PreferencePages, PercentListsAreKeptAsTextAndOnlyTheirButtonsChangeThem) {
+  PreferenceProgram pref;
+  WriteBytes(pref.File(L"Vantor.ini"), "[capture]\r\ncpuschedule=1,2,;,\r\nmolschedule=5,7\r\n");
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(Text(main, IDC_txtCapMOLPer), L"5,7,") << "a hand-edited list without \";\"";
+  for (const wchar_t* percent : {L"20", L"10", L"20"}) {
+    SetText(main, IDC_txtSound, percent);
+    Click(main, IDC_cmdSound2Add);
+  }
+  EXPECT_EQ(::SendMessageW(P::Control(main, IDC_slidSound), TBM_GETPOS, 0, 0), 20) << "the entry moves the slider";
+  EXPECT_EQ(Text(main, IDC_txtSoundPercents), L"20,10,");
+  SetText(main, IDC_txtSoundPercents, L"99,");
+  EXPECT_EQ(Text(main, IDC_txtSoundPercents), L"20,10,") << "an edit of the read-out is undone";
+  Click(main, IDC_cmdClearCaptureCPU);
+  EXPECT_EQ(Text(main, IDC_txtCapCPUPer), L"");
+  Click(main, IDC_cmdOK1);
+  EXPECT_EQ(Value(pref, L"sound", L"schedule"), L"20,10,;,");
+  EXPECT_EQ(Value(pref, L"capture", L"cpuschedule"), L";,");
+  EXPECT_EQ(Value(pref, L"capture", L"molschedule"), L"5,7,;,");
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
+}
+
+TEST(PreferencePages, BackingOffMinutesOutsideTenToFifteenArePutBack) {
+  PreferenceProgram pref;
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  HWND box = P::Control(main, IDC_txtBakkin), bar = P::Control(main, IDC_scrBakkin);
+  const struct {
+    const wchar_t* typed;
+    const wchar_t* shown;
+  } cases[] = {{L"9", L"15"}, {L"16", L"15"}, {L"abc", L"15"}, {L"12", L"12"}, {L"70000", L"12"}};
+  for (const auto& c : cases) {
+    SetText(main, IDC_txtBakkin, c.typed);
+    ::SendMessageW(box, WM_KILLFOCUS, 0, 0);  // leaving the box
+    EXPECT_EQ(WindowText(box), c.shown) << c.typed;
+  }
+  EXPECT_EQ(::GetScrollPos(bar, SB_CTL), 10 + 15 - 12) << "the bar follows (its upper arrow raises)";
+  ::SendMessageW(::GetParent(bar), WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(bar));
+  EXPECT_EQ(WindowText(box), L"13");
+  Click(main, IDC_cmdOK1);
+  EXPECT_EQ(Value(pref, L"save", L"bakkin"), L"13");
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
+}
+
+TEST(PreferencePages, FoldersAreCheckedAndStoredInTheirForms) {
+  PreferenceProgram pref;
+  const std::wstring agent = pref.File(L"agent"), other = pref.File(L"other"), captures = pref.File(L"caps");
+  for (const std::wstring& folder : {agent, other, captures}) ::CreateDirectoryW(folder.c_str(), nullptr);
+  WriteBytes(agent + L"\\tkcp.ud", "save");
+  WriteBytes(pref.File(L"Vantor.ini"),
+             "[save]\r\nfolder=" + Ansi(agent) + "\r\ncheck=1\r\n[capture]\r\nfolder=" + Ansi(captures) + "\r\n");
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(Ticked(main, IDC_CheckSaveFile));
+
+  // A folder without the agent's save file is refused and switches the watch off.
+  SetText(main, IDC_txtUDA, other);
+  ChooseShownFolder(p, main, IDC_cmdUDA);
+  HWND box = WaitForDialog(p, main);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box), L"UDAgentのセーブファイルが見つかりません。");
+  EXPECT_EQ(WindowText(box), L"Vantor");
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+  EXPECT_FALSE(Ticked(main, IDC_CheckSaveFile));
+  Click(main, IDC_cmdOK1);
+  EXPECT_EQ(Value(pref, L"save", L"folder"), agent) << "the old folder stays";
+  EXPECT_EQ(Value(pref, L"save", L"check"), L"0");
+
+  // The agent's folder is shown with a backslash and stored without; captures keep theirs.
+  SetText(main, IDC_txtUDA, agent);
+  ChooseShownFolder(p, main, IDC_cmdUDA);
+  EXPECT_EQ(Text(main, IDC_txtUDA), agent + L"\\");
+  ChooseShownFolder(p, main, IDC_cmdCapture);
+  EXPECT_EQ(Text(main, IDC_txtCapture), captures + L"\\");
+  Click(main, IDC_cmdOK1);
+  EXPECT_EQ(Value(pref, L"save", L"folder"), agent);
+  EXPECT_EQ(Value(pref, L"capture", L"folder"), captures + L"\\");
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
+}
+
+}  // namespace
+}  // namespace vantor::test
