@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/win/CanvasPainter.h"
 #include "common/win/WinPicture.h"
 #include "preference/core/IconPage.h"
 #include "preference/win/Ui.h"
@@ -160,26 +161,11 @@ void IconPageView::DrawPreview() {
 }
 
 void IconPageView::PaintCanvas(HDC dc, const RECT& rect, bool enlarged) const {
-  std::uint32_t pixels[kIconSize * kIconSize];
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
-      const std::uint32_t c = preview_.Pixel(x, y);  // 0x00BBGGRR to the DIB's 0x00RRGGBB
-      pixels[y * kIconSize + x] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-    }
-  }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = kIconSize;
-  info.bmiHeader.biHeight = -kIconSize;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   ::FillRect(dc, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   int size = kIconSize;
   if (enlarged) size = (width < height ? width : height) / kIconSize * kIconSize;
-  ::StretchDIBits(dc, rect.left, rect.top, size, size, 0, 0, kIconSize, kIconSize, pixels, &info,
-                  DIB_RGB_COLORS, SRCCOPY);
+  vantor::PaintCanvas(dc, preview_, rect.left, rect.top, size);
 }
 
 bool IconPageView::OnDrawItem(const DRAWITEMSTRUCT& item) {
