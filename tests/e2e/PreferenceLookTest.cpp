@@ -50,6 +50,12 @@ TEST(PreferenceLook, EveryPageAsAPicture) {
   if (!folder || !*folder) GTEST_SKIP() << "VANTOR_SCREENSHOTS names no folder";
   PreferenceProgram pref;
   WriteBytes(pref.File(L"links.lst"), Ansi(L"ホーム,http://vantor.example.org/\r\nニュース,http://news.example/\r\n"));
+  // Settings that fill the sound, save-watch and capture pages.
+  WriteBytes(pref.File(L"Vantor.ini"),
+             Ansi(L"[sound]\r\nfilename1=C:\\Sounds\\up.wav\r\nprogress=1\r\nfilename2=C:\\Sounds\\alarm.wav\r\n"
+                  L"alarmpercent=1\r\nschedule=25,50,75,100,;,\r\n[save]\r\nfolder=C:\\UDAgent\r\nbakkin=12\r\n"
+                  L"[capture]\r\nfolder=C:\\キャプチャ\\\r\ncpu=1\r\ncpuschedule=50,100,;,\r\nmolschedule=99,;,\r\n"
+                  L"delay_mol=1500\r\n[priority]\r\nfrequency=2\r\n"));
   Process p = pref.Start();
   HWND main = PreferenceProgram::MainWindow(p);
   ASSERT_NE(main, nullptr);

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <functional>
+
 #include "resources/preference_ids.h"
 #include "tests/e2e/PreferenceProgram.h"
 #include "tests/e2e/VantorProgram.h"
@@ -97,36 +99,45 @@ TEST(PreferencePages, FoldersAreCheckedAndStoredInTheirForms) {
   WriteBytes(agent + L"\\tkcp.ud", "save");
   WriteBytes(pref.File(L"Vantor.ini"),
              "[save]\r\nfolder=" + Ansi(agent) + "\r\ncheck=1\r\n[capture]\r\nfolder=" + Ansi(captures) + "\r\n");
-  Process p = pref.Start();
-  HWND main = P::MainWindow(p);
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(Ticked(main, IDC_CheckSaveFile));
+  // One choice per start: the browser opens on the folder the page shows.
+  const auto choose = [&](int button, const std::wstring& shown, const std::function<void(const Process&, HWND)>& check) {
+    Process p = pref.Start();
+    HWND main = P::MainWindow(p);
+    ASSERT_NE(main, nullptr);
+    SetText(main, button == IDC_cmdUDA ? IDC_txtUDA : IDC_txtCapture, shown);
+    ChooseShownFolder(p, main, button);
+    check(p, main);
+    Click(main, IDC_cmdOK1);
+    Click(main, IDC_cmdCancel);
+    EXPECT_TRUE(p.Wait(10000));
+  };
+
+  // The agent's folder is shown with a backslash and stored without.
+  choose(IDC_cmdUDA, agent, [&](const Process& p, HWND main) {
+    EXPECT_EQ(Text(main, IDC_txtUDA), agent + L"\\");
+    EXPECT_EQ(WaitForDialog(p, main, 500), nullptr) << "no message";
+  });
+  EXPECT_EQ(Value(pref, L"save", L"folder"), agent);
+  EXPECT_EQ(Value(pref, L"save", L"check"), L"1");
+
+  // The capture folder is stored with its backslash.
+  choose(IDC_cmdCapture, captures, [&](const Process&, HWND main) {
+    EXPECT_EQ(Text(main, IDC_txtCapture), captures + L"\\");
+  });
+  EXPECT_EQ(Value(pref, L"capture", L"folder"), captures + L"\\");
 
   // A folder without the agent's save file is refused and switches the watch off.
-  SetText(main, IDC_txtUDA, other);
-  ChooseShownFolder(p, main, IDC_cmdUDA);
-  HWND box = WaitForDialog(p, main);
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageText(box), L"UDAgentのセーブファイルが見つかりません。");
-  EXPECT_EQ(WindowText(box), L"Vantor");
-  CloseMessageBox(box);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
-  EXPECT_FALSE(Ticked(main, IDC_CheckSaveFile));
-  Click(main, IDC_cmdOK1);
+  choose(IDC_cmdUDA, other, [&](const Process& p, HWND main) {
+    HWND box = WaitForDialog(p, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), L"UDAgentのセーブファイルが見つかりません。");
+    EXPECT_EQ(WindowText(box), L"Vantor");
+    CloseMessageBox(box);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_FALSE(Ticked(main, IDC_CheckSaveFile));
+  });
   EXPECT_EQ(Value(pref, L"save", L"folder"), agent) << "the old folder stays";
   EXPECT_EQ(Value(pref, L"save", L"check"), L"0");
-
-  // The agent's folder is shown with a backslash and stored without; captures keep theirs.
-  SetText(main, IDC_txtUDA, agent);
-  ChooseShownFolder(p, main, IDC_cmdUDA);
-  EXPECT_EQ(Text(main, IDC_txtUDA), agent + L"\\");
-  ChooseShownFolder(p, main, IDC_cmdCapture);
-  EXPECT_EQ(Text(main, IDC_txtCapture), captures + L"\\");
-  Click(main, IDC_cmdOK1);
-  EXPECT_EQ(Value(pref, L"save", L"folder"), agent);
-  EXPECT_EQ(Value(pref, L"capture", L"folder"), captures + L"\\");
-  Click(main, IDC_cmdCancel);
-  EXPECT_TRUE(p.Wait(10000));
 }
 
 }  // namespace
