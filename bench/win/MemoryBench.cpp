@@ -7,13 +7,7 @@
 #include "bench/win/Timing.h"
 #include "common/win/Handle.h"
 #include "common/win/WinPlatform.h"
-#include "common/win/WinPriorities.h"
-#include "common/win/WinProcesses.h"
-#include "common/win/WinSound.h"
-#include "common/win/WinTextFiles.h"
-#include "station/win/StationWindow.h"
-#include "station/win/WinCapture.h"
-#include "station/win/WinWindows.h"
+#include "station/win/RealAdapters.h"
 
 namespace vantor::bench {
 namespace {
@@ -80,16 +74,8 @@ MemoryFigures RunMemoryBench(const test::AgentDriver& agent, int changes) {
 
   // The station window host with every real adapter, in a fresh program folder.
   test::TempFolder folder(L"bench-memory");
-  WinWindows windows;
-  WinFiles files;
-  WinProfile profile;
-  WinProcesses processes;
-  WinSound sound;
-  WinCapture capture;
-  WinTextFiles links;
-  WinPriorities priorities;
-  StationWindow station(::GetModuleHandleW(nullptr), StationAdapters{windows, files, profile, processes, sound,
-                                                                     capture, links, priorities, folder.Path()});
+  RealAdapters adapters;
+  StationWindow station(::GetModuleHandleW(nullptr), adapters.For(folder.Path()));
   if (!station.Create()) return figures;
   const auto tick = [&](int width) {
     agent.SetWidth(width);

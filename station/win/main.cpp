@@ -3,13 +3,8 @@
 
 #include "common/win/SingleInstance.h"
 #include "common/win/WinPlatform.h"
-#include "common/win/WinProcesses.h"
-#include "common/win/WinPriorities.h"
-#include "common/win/WinSound.h"
-#include "common/win/WinTextFiles.h"
+#include "station/win/RealAdapters.h"
 #include "station/win/StationWindow.h"
-#include "station/win/WinCapture.h"
-#include "station/win/WinWindows.h"
 
 namespace {
 
@@ -38,17 +33,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  WinWindows windows;
-  WinFiles files;
-  WinProfile profile;
-  WinProcesses processes;
-  WinSound sound;
-  WinCapture capture;
-  WinTextFiles links;
-  WinPriorities priorities;
+  RealAdapters adapters;
   ComApartment com;
-  StationWindow station(instance,
-                        StationAdapters{windows, files, profile, processes, sound, capture, links, priorities, folder});
+  StationWindow station(instance, adapters.For(folder));
   if (!station.Create()) return 1;
 
   MSG msg;

@@ -9,13 +9,7 @@
 #include <iostream>
 
 #include "common/win/WinPlatform.h"
-#include "common/win/WinPriorities.h"
-#include "common/win/WinProcesses.h"
-#include "common/win/WinSound.h"
-#include "common/win/WinTextFiles.h"
-#include "station/win/StationWindow.h"
-#include "station/win/WinCapture.h"
-#include "station/win/WinWindows.h"
+#include "station/win/RealAdapters.h"
 #include "tests/support/Harness.h"
 
 namespace vantor {
@@ -39,16 +33,8 @@ TEST(Soak, TwentyMinutesOfChangingProgressLeaveMemoryFlat) {
   ASSERT_TRUE(test::WaitUntil([&] { return (form = test::FindProcessWindow(agent.Id(), L"ThunderRT6formDC")); }));
   const UINT setWidth = ::RegisterWindowMessageW(L"VantorTestAgent.SetWidth");
 
-  WinWindows windows;
-  WinFiles files;
-  WinProfile profile;
-  WinProcesses processes;
-  WinSound sound;
-  WinCapture capture;
-  WinTextFiles links;
-  WinPriorities priorities;
-  StationWindow station(::GetModuleHandleW(nullptr), StationAdapters{windows, files, profile, processes, sound,
-                                                                     capture, links, priorities, folder.Path()});
+  RealAdapters adapters;
+  StationWindow station(::GetModuleHandleW(nullptr), adapters.For(folder.Path()));
   ASSERT_TRUE(station.Create());
   // Ticks come from this loop, not from the clock.
   station.EnableTimer(StationTimer::Main, false);
