@@ -30,17 +30,59 @@ std::wstring Value(const PreferenceProgram& pref, const wchar_t* section, const 
   return value;
 }
 
+// The tree of a folder browser.
+HWND BrowserTree(HWND browser) {
+  HWND tree = nullptr;
+  ::EnumChildWindows(
+      browser,
+      [](HWND child, LPARAM found) -> BOOL {
+        wchar_t cls[64] = {};
+        ::GetClassNameW(child, cls, 64);
+        if (lstrcmpW(cls, WC_TREEVIEWW) != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&tree));
+  return tree;
+}
+
+// Presses a button of a dialog and waits until the dialog has gone.
+bool Press(HWND dialog, int button) {
+  for (int i = 0; i < 3 && ::IsWindow(dialog); ++i) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
+    WaitUntil([&] { return !::IsWindow(dialog); }, 3000);
+  }
+  return !::IsWindow(dialog);
+}
+
 // Opens the folder browser with `button` (it starts on the folder the page shows) and takes
-// that folder with OK.
+// that folder with OK. Wine's browser now and then stops its walk down the tree halfway and
+// selects nothing; it is then cancelled, which changes nothing, and opened again.
 void ChooseShownFolder(const Process& p, HWND main, int button) {
-  ::PostMessageW(P::Control(main, button), BM_CLICK, 0, 0);
-  HWND browser = WaitForDialog(p, main);
-  ASSERT_NE(browser, nullptr);
-  HWND ok = ::GetDlgItem(browser, IDOK);
-  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(ok) != FALSE; })) << "a file-system folder is selected";
-  ::Sleep(300);  // let the tree settle on it
-  ::SendMessageW(ok, BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(browser); }));
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    ::PostMessageW(P::Control(main, button), BM_CLICK, 0, 0);
+    HWND browser = WaitForDialog(p, main);
+    ASSERT_NE(browser, nullptr);
+    HWND tree = BrowserTree(browser);
+    ASSERT_NE(tree, nullptr);
+    LRESULT last = 0;
+    int same = 0;
+    const bool rests = WaitUntil(
+        [&] {
+          const LRESULT caret = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+          same = caret != 0 && caret == last ? same + 1 : 0;
+          last = caret;
+          ::Sleep(100);
+          return same >= 5;
+        },
+        4000);
+    if (rests && ::IsWindowEnabled(::GetDlgItem(browser, IDOK))) {
+      ASSERT_TRUE(Press(browser, IDOK));
+      return;
+    }
+    ASSERT_TRUE(Press(browser, IDCANCEL));
+  }
+  FAIL() << "the browser never came to rest on a folder";
 }
 
 TEST(PreferencePages, PercentListsAreKeptAsTextAndOnlyTheirButtonsChangeThem) {

@@ -157,6 +157,7 @@ TEST(Preference, AValueThatDoesNotConvertIsNamedAndNothingIsWritten) {
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageText(box).find(L"[save] bakkin"), std::wstring::npos) << MessageText(box);
   CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
   EXPECT_EQ(WindowText(P::Control(main, IDC_txtBakkin)), L"15");
   EXPECT_EQ(::SendMessageW(P::Control(main, IDC_slidDelayMOL), TBM_GETPOS, 0, 0), 2000) << "later keys still load";
   Click(main, IDC_cmdCancel);
