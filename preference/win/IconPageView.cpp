@@ -7,6 +7,7 @@
 #include "common/win/CanvasPainter.h"
 #include "common/win/WinPicture.h"
 #include "preference/core/IconPage.h"
+#include "preference/win/FileDialogs.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
@@ -115,23 +116,9 @@ void IconPageView::ChooseColour(int index) {
 }
 
 void IconPageView::ChoosePicture() {
-  // The filter: "ビットマップファイル(*.bmp)" and the pattern, each ended by a null.
-  std::wstring filter = LoadText(IDS_BitmapFilter) + L"(*.bmp)";
-  filter.push_back(L'\0');
-  filter += L"*.bmp";
-  filter.push_back(L'\0');
-  const std::wstring title = LoadText(IDS_FileOpenTitle);
-  std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = ::GetAncestor(page_, GA_ROOT);
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = title.c_str();
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!::GetOpenFileNameW(&dialog)) return;  // cancelled or failed: nothing changes
-  SetControlText(Item(IDC_txtIconImage), file.data());
+  const auto file = ChooseFile(::GetAncestor(page_, GA_ROOT), IDS_FileOpenTitle, IDS_BitmapFilter, L"*.bmp");
+  if (!file) return;  // cancelled or failed: nothing changes
+  SetControlText(Item(IDC_txtIconImage), *file);
   settings_.IconPicture = ControlText(Item(IDC_txtIconImage));
   if (!LoadPicture(settings_.IconPicture)) return;  // the old picture and preview stay
   DrawPreview();
