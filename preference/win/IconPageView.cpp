@@ -2,7 +2,6 @@
 
 #include <commdlg.h>
 
-#include <vector>
 
 #include "common/win/CanvasPainter.h"
 #include "common/win/WinPicture.h"
