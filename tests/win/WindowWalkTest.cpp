@@ -14,7 +14,11 @@ class WindowWalkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     agent = test::Process::Start(test::BinFolder() + L"\\agent.exe", L"--width 113");
-    ASSERT_TRUE(test::WaitUntil([&] { return windows.FindWindow(kAgentClass, L"") != 0; }));
+    // The agent creates its form before its second window: wait for both.
+    ASSERT_TRUE(test::WaitUntil([&] {
+      WindowHandle second = 0;
+      return GetWindowHandle(windows, agent.Id(), second) != 0 && second != 0 && windows.GetDlgItem(second, 2) != 0;
+    }));
     setWidth = ::RegisterWindowMessageW(L"VantorTestAgent.SetWidth");
   }
   void SetWidth(int width) {
