@@ -1,5 +1,6 @@
 // Twenty minutes of ticks, scaled: the real station window, tray icon and icon file, with the
-// agent's bar changing at every tick. Memory must end where it started.
+// agent's bar changing at every tick. Memory, GDI and USER objects and handles must end where
+// they started.
 #include <gtest/gtest.h>
 
 #include "common/win/Windows.h"
@@ -10,6 +11,7 @@
 
 #include "common/win/WinPlatform.h"
 #include "station/win/RealAdapters.h"
+#include "tests/support/GuiCounts.h"
 #include "tests/support/Harness.h"
 
 namespace vantor {
@@ -26,7 +28,7 @@ void Pump() {
   while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
 }
 
-TEST(Soak, TwentyMinutesOfChangingProgressLeaveMemoryFlat) {
+TEST(Soak, TwentyMinutesOfChangingProgressLeaveMemoryObjectsAndHandlesFlat) {
   test::TempFolder folder{L"soak"};
   test::Process agent = test::Process::Start(test::BinFolder() + L"\\agent.exe", L"--width 0 --no-second");
   HWND form = nullptr;
@@ -46,14 +48,17 @@ TEST(Soak, TwentyMinutesOfChangingProgressLeaveMemoryFlat) {
   };
   for (int i = 0; i < 120; ++i) tick(i);  // settle: first loads, caches, the tray's own records
   const SIZE_T before = CommittedBytes();
+  const test::GuiCounts objectsBefore = test::GuiCounts::OfThisProcess();
   const ULONGLONG start = ::GetTickCount64();
   constexpr int kTicks = 20 * 60;
   for (int i = 0; i < kTicks; ++i) tick(i);
   const ULONGLONG took = ::GetTickCount64() - start;
   const SIZE_T after = CommittedBytes();
+  const test::GuiCounts objectsAfter = test::GuiCounts::OfThisProcess();
   std::cout << "soak: " << kTicks << " ticks in " << took << " ms; committed bytes " << before << " -> " << after
-            << std::endl;
+            << "\nsoak: before: " << objectsBefore << "\nsoak: after:  " << objectsAfter << std::endl;
   EXPECT_LT(after, before + 512 * 1024) << "memory grows with the ticks";
+  EXPECT_EQ(objectsAfter, objectsBefore) << "objects or handles leak with the ticks";
   EXPECT_EQ(test::ReadBytes(folder / L"temp.ico").size(), 958u);
 }
 
