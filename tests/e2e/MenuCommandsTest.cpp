@@ -3,34 +3,12 @@
 
 #include "common/win/Windows.h"
 
-#include <tlhelp32.h>
-
 #include "station/win/PopupMenu.h"
 #include "tests/e2e/AgentDriver.h"
 #include "tests/e2e/VantorProgram.h"
 
 namespace vantor::test {
 namespace {
-
-// The process ids of running programs with that file name.
-std::vector<DWORD> ProcessesNamed(const std::wstring& name) {
-  std::vector<DWORD> ids;
-  OwnedFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof(entry);
-  for (BOOL ok = ::Process32FirstW(snapshot.Get(), &entry); ok; ok = ::Process32NextW(snapshot.Get(), &entry)) {
-    if (::lstrcmpiW(entry.szExeFile, name.c_str()) == 0) ids.push_back(entry.th32ProcessID);
-  }
-  return ids;
-}
-
-void EndAll(const std::wstring& name) {
-  for (DWORD id : ProcessesNamed(name)) {
-    OwnedHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
-    ::TerminateProcess(process.Get(), 0);
-    ::WaitForSingleObject(process.Get(), 5000);
-  }
-}
 
 std::string IniValue(const VantorProgram& vantor, const wchar_t* section, const wchar_t* key) {
   wchar_t value[64] = {};
@@ -103,7 +81,7 @@ TEST(MenuCommands, BookmarksOpenWhatTheFileNowSays) {
   vantor.Command(p, kCmdLinkBase + 2);
   EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed(L"second.exe").size() == 1; }, 5000));
   EXPECT_TRUE(ProcessesNamed(L"first.exe").empty());
-  EndAll(L"second.exe");
+  EndProcessesNamed(L"second.exe");
 
   // The editor saves: links.lst and Vantor.ini change; the next tick rebuilds the bookmarks.
   WriteBytes(vantor.File(L"links.lst"), "Third," + Ansi(vantor.File(L"third.exe")) + "\r\n");
@@ -114,7 +92,7 @@ TEST(MenuCommands, BookmarksOpenWhatTheFileNowSays) {
   EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed(L"third.exe").size() == 1; }, 5000));
   ::Sleep(500);
   EXPECT_TRUE(ProcessesNamed(L"second.exe").empty()) << "no stale entry";
-  EndAll(L"third.exe");
+  EndProcessesNamed(L"third.exe");
   EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr);
   EXPECT_TRUE(vantor.Exit(p));
 }

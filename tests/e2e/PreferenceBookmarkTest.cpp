@@ -4,8 +4,6 @@
 
 #include "common/win/Windows.h"
 
-#include <tlhelp32.h>
-
 #include "resources/preference_ids.h"
 #include "station/win/PopupMenu.h"
 #include "tests/e2e/PreferenceProgram.h"
@@ -16,11 +14,6 @@ namespace {
 
 using P = PreferenceProgram;
 
-void Click(HWND main, int id) { ::SendMessageW(P::Control(main, id), BM_CLICK, 0, 0); }
-void SetText(HWND main, int id, const std::wstring& text) {
-  ::SendMessageW(P::Control(main, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-std::wstring Text(HWND main, int id) { return WindowText(P::Control(main, id)); }
 
 // Selects item `index` of lstLink as a click does.
 void Select(HWND main, int index) {
@@ -45,17 +38,6 @@ std::wstring Items(HWND main, int id) {
 HWND ClickForBox(const Process& p, HWND main, int button) {
   ::PostMessageW(P::Control(main, button), BM_CLICK, 0, 0);
   return WaitForDialog(p, main);
-}
-
-DWORD CountProcesses(const std::wstring& name) {
-  DWORD count = 0;
-  OwnedFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof(entry);
-  for (BOOL ok = ::Process32FirstW(snapshot.Get(), &entry); ok; ok = ::Process32NextW(snapshot.Get(), &entry)) {
-    if (::lstrcmpiW(entry.szExeFile, name.c_str()) == 0) ++count;
-  }
-  return count;
 }
 
 TEST(PreferenceBookmarks, EditsKeepBothListsInStepAndAreCheckedAndAsked) {
@@ -144,19 +126,8 @@ TEST(PreferenceBookmarks, AnAddedBookmarkReachesVantorsMenuAndUnreadLinesAreKept
       << "the lines after the one that could not be read are kept";
   ::Sleep(2000);
   vantor.Command(monitor, kCmdLinkBase + 2);
-  EXPECT_TRUE(WaitUntil([&] { return CountProcesses(L"added.exe") == 1; }, 5000));
-  for (int i = 0; i < 50 && CountProcesses(L"added.exe") > 0; ++i) {
-    // End the started copy by its window's program: it is the only process of that name.
-    OwnedFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL ok = ::Process32FirstW(snapshot.Get(), &entry); ok; ok = ::Process32NextW(snapshot.Get(), &entry)) {
-      if (::lstrcmpiW(entry.szExeFile, L"added.exe") != 0) continue;
-      OwnedHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
-      ::TerminateProcess(process.Get(), 0);
-      ::WaitForSingleObject(process.Get(), 5000);
-    }
-  }
+  EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed(L"added.exe").size() == 1; }, 5000));
+  EndProcessesNamed(L"added.exe");
   Click(main, IDC_cmdCancel);
   EXPECT_TRUE(p.Wait(10000));
   EXPECT_TRUE(vantor.Exit(monitor));

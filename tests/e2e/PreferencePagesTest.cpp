@@ -17,11 +17,6 @@ namespace {
 
 using P = PreferenceProgram;
 
-void Click(HWND main, int id) { ::SendMessageW(P::Control(main, id), BM_CLICK, 0, 0); }
-void SetText(HWND main, int id, const std::wstring& text) {
-  ::SendMessageW(P::Control(main, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-std::wstring Text(HWND main, int id) { return WindowText(P::Control(main, id)); }
 bool Ticked(HWND main, int id) { return ::SendMessageW(P::Control(main, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 std::wstring Value(const PreferenceProgram& pref, const wchar_t* section, const wchar_t* key) {

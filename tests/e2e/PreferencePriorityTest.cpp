@@ -14,7 +14,6 @@ namespace {
 
 using P = PreferenceProgram;
 
-void Click(HWND main, int id) { ::SendMessageW(P::Control(main, id), BM_CLICK, 0, 0); }
 bool Ticked(HWND main, int id) { return ::SendMessageW(P::Control(main, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 LRESULT Selection(HWND main, int id) { return ::SendMessageW(P::Control(main, id), CB_GETCURSEL, 0, 0); }
 

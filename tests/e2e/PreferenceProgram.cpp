@@ -98,4 +98,12 @@ HWND WaitForDialog(const Process& process, HWND except, DWORD milliseconds) {
   return box;
 }
 
+void Click(HWND main, int id) { ::SendMessageW(PreferenceProgram::Control(main, id), BM_CLICK, 0, 0); }
+
+void SetText(HWND main, int id, const std::wstring& text) {
+  ::SendMessageW(PreferenceProgram::Control(main, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring Text(HWND main, int id) { return WindowText(PreferenceProgram::Control(main, id)); }
+
 }  // namespace vantor::test

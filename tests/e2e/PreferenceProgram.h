@@ -37,6 +37,11 @@ class PreferenceProgram {
   std::wstring folder_;
 };
 
+// Driving a control of the settings window (or of one of its pages) as a user would.
+void Click(HWND main, int id);
+void SetText(HWND main, int id, const std::wstring& text);
+std::wstring Text(HWND main, int id);
+
 // A message box ("#32770" other than the settings window) of `process`, waited for.
 HWND WaitForDialog(const Process& process, HWND except, DWORD milliseconds = 10000);
 

@@ -36,7 +36,6 @@ std::set<std::string> Keys(const std::string& ini) {
   return keys;
 }
 
-void Click(HWND main, int id) { ::SendMessageW(P::Control(main, id), BM_CLICK, 0, 0); }
 
 TEST(Preference, ASecondStartEndsWithoutAWindow) {
   PreferenceProgram pref;

@@ -5,8 +5,6 @@
 
 #include "common/win/Windows.h"
 
-#include <tlhelp32.h>
-
 #include "common/core/IcoFile.h"
 #include "common/core/IconComposer.h"
 #include "resources/preference_ids.h"
@@ -20,33 +18,10 @@ namespace {
 
 using P = PreferenceProgram;
 
-void Click(HWND main, int id) { ::SendMessageW(P::Control(main, id), BM_CLICK, 0, 0); }
-void SetText(HWND main, int id, const std::wstring& text) {
-  ::SendMessageW(P::Control(main, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
 
 std::string IconFor(const MainSettings& settings, int percent) {
   const IcoBytes bytes = EncodeIco(ComposeIcon(settings, static_cast<std::int16_t>(percent), nullptr, false));
   return std::string(bytes.begin(), bytes.end());
-}
-
-std::vector<DWORD> ProcessesNamed(const std::wstring& name) {
-  std::vector<DWORD> ids;
-  OwnedFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof(entry);
-  for (BOOL ok = ::Process32FirstW(snapshot.Get(), &entry); ok; ok = ::Process32NextW(snapshot.Get(), &entry)) {
-    if (::lstrcmpiW(entry.szExeFile, name.c_str()) == 0) ids.push_back(entry.th32ProcessID);
-  }
-  return ids;
-}
-
-void EndAll(const std::wstring& name) {
-  for (DWORD id : ProcessesNamed(name)) {
-    OwnedHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
-    ::TerminateProcess(process.Get(), 0);
-    ::WaitForSingleObject(process.Get(), 5000);
-  }
 }
 
 // The background colour through the colour dialog, as a user picks it.
@@ -104,7 +79,7 @@ TEST(RoundTrip, ApplyInTheEditorChangesTheRunningMonitorOnItsNextTick) {
   vantor.Command(monitor, kCmdLinkBase + 2);
   EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed(L"bookmarked.exe").size() == 1; }, 5000))
       << "the new bookmark is in the menu";
-  EndAll(L"bookmarked.exe");
+  EndProcessesNamed(L"bookmarked.exe");
 
   Click(main, IDC_cmdCancel);
   EXPECT_TRUE(p.Wait(10000));

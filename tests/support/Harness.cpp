@@ -1,5 +1,7 @@
 #include "tests/support/Harness.h"
 
+#include <tlhelp32.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -142,6 +144,25 @@ int CountProcessWindows(DWORD processId, const wchar_t* className) {
     return true;
   });
   return count;
+}
+
+std::vector<DWORD> ProcessesNamed(const std::wstring& name) {
+  std::vector<DWORD> ids;
+  OwnedFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL ok = ::Process32FirstW(snapshot.Get(), &entry); ok; ok = ::Process32NextW(snapshot.Get(), &entry)) {
+    if (::lstrcmpiW(entry.szExeFile, name.c_str()) == 0) ids.push_back(entry.th32ProcessID);
+  }
+  return ids;
+}
+
+void EndProcessesNamed(const std::wstring& name) {
+  for (DWORD id : ProcessesNamed(name)) {
+    OwnedHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    ::TerminateProcess(process.Get(), 0);
+    ::WaitForSingleObject(process.Get(), 5000);
+  }
 }
 
 std::wstring WindowText(HWND window) {

@@ -54,6 +54,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 1000
 // The first top-level window of `processId` with the class `className` (any class when null).
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 int CountProcessWindows(DWORD processId, const wchar_t* className);
+// The ids of the running processes with that file name (any case), and ending them all.
+std::vector<DWORD> ProcessesNamed(const std::wstring& name);
+void EndProcessesNamed(const std::wstring& name);
 std::wstring WindowText(HWND window);
 // The texts of all child windows, in order.
 std::vector<std::wstring> ChildTexts(HWND window);
