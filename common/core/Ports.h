@@ -25,8 +25,12 @@ class ProfilePort {
 class FilePort {
  public:
   virtual ~FilePort() = default;
-  // True when a listing of the exact path names a plain file (not a folder, not hidden or system).
+  // True when a listing of the exact path names a plain file (not a folder, not hidden or system);
+  // false when it names nothing or the listing cannot be made.
   virtual bool FileExists(const std::wstring& path) = 0;
+  // The same, except that a listing that fails for another reason than the file or its folder
+  // being absent (a drive that is not ready, a name the file system refuses) throws.
+  virtual bool FileListed(const std::wstring& path) = 0;
   // The file's modification time; 0 when it cannot be read.
   virtual FileStamp FileTime(const std::wstring& path) = 0;
   virtual bool DeleteFile(const std::wstring& path) = 0;

@@ -2,6 +2,7 @@
 
 #include "common/win/Windows.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "common/core/OsKind.h"
@@ -41,12 +42,30 @@ void WinProfile::Write(const std::wstring& path, const std::wstring& section, co
   ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str());
 }
 
-bool WinFiles::FileExists(const std::wstring& path) {
+namespace {
+
+enum class Listing { PlainFile, Nothing, Failed };
+
+Listing List(const std::wstring& path) {
   WIN32_FIND_DATAW data{};
   OwnedFind find(::FindFirstFileW(path.c_str(), &data));
-  if (!find) return false;
+  if (!find) {
+    const DWORD error = ::GetLastError();
+    const bool absent = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES;
+    return absent ? Listing::Nothing : Listing::Failed;
+  }
   constexpr DWORD kNotPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  return (data.dwFileAttributes & kNotPlain) == 0;
+  return (data.dwFileAttributes & kNotPlain) == 0 ? Listing::PlainFile : Listing::Nothing;
+}
+
+}  // namespace
+
+bool WinFiles::FileExists(const std::wstring& path) { return List(path) == Listing::PlainFile; }
+
+bool WinFiles::FileListed(const std::wstring& path) {
+  const Listing listing = List(path);
+  if (listing == Listing::Failed) throw std::runtime_error("the folder cannot be listed");
+  return listing == Listing::PlainFile;
 }
 
 FileStamp WinFiles::FileTime(const std::wstring& path) {

@@ -19,6 +19,7 @@ class WinProfile : public ProfilePort {
 class WinFiles : public FilePort {
  public:
   bool FileExists(const std::wstring& path) override;
+  bool FileListed(const std::wstring& path) override;
   FileStamp FileTime(const std::wstring& path) override;
   bool DeleteFile(const std::wstring& path) override;
 };

@@ -18,9 +18,10 @@ struct ChangeStamp {
   }
 
   // True once per change of the time, earlier or later; last seen moves before the caller
-  // reacts, so a failing reaction is not repeated. A missing file is no change.
+  // reacts, so a failing reaction is not repeated. A missing file is no change; a listing
+  // that fails throws.
   bool Changed(FilePort& files, const std::wstring& path) {
-    if (!files.FileExists(path)) return false;
+    if (!files.FileListed(path)) return false;
     current = files.FileTime(path);
     if (current == lastSeen) return false;
     lastSeen = current;

@@ -4,6 +4,8 @@
 #include "common/core/OsKind.h"
 #include "station/core/AgentSearch.h"
 
+#include <stdexcept>
+
 namespace vantor {
 
 std::wstring ErrorText(const std::wstring& procedure) {
@@ -41,7 +43,9 @@ void Station::Form_Load() {
     host_.SizeAndHide();
     VantorIniStamp.Prime(files_, ini_.Path(kVantorIni));
     const std::wstring priorityIni = ini_.Path(kPriorityIni);
-    if (files_.FileExists(priorityIni)) files_.DeleteFile(priorityIni);
+    if (files_.FileExists(priorityIni) && !files_.DeleteFile(priorityIni)) {
+      throw std::runtime_error("priority.ini stays");
+    }
     LinksStamp.Prime(files_, ini_.Path(kLinksLst));
     if (settings_.SaveCheck) SaveFileStamp.Prime(files_, SaveFilePath());
     petitLink();

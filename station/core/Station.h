@@ -192,6 +192,7 @@ class Station {
   bool reportOpen_ = false;
   bool windowStateLoaded_ = false;
   bool iconWriteFailing_ = false;
+  bool saveWatchFailing_ = false;
   bool capturing_ = false;  // a capture runs; its pending events may run a nested tick
 };
 

@@ -15,7 +15,9 @@ void Station::CheckSaveTimeStamp() {
   try {
     if (!settings_.SaveCheck) return;
     // The last-seen time moves first: a failing reaction below is not repeated.
-    if (!SaveFileStamp.Changed(files_, SaveFilePath())) return;
+    const bool changed = SaveFileStamp.Changed(files_, SaveFilePath());
+    saveWatchFailing_ = false;
+    if (!changed) return;
     if (settings_.SaveSound && !menu_.Mute) PlaySoundFile(sound_, settings_.SoundFile3);
     if (Backin) {
       Backin = false;
@@ -23,7 +25,9 @@ void Station::CheckSaveTimeStamp() {
     }
     ChangeIcon();
   } catch (const std::exception&) {
-    ReportError(ErrorText(L"CheckSaveTimeStamp"));
+    // A drive that stays unready is reported once, and again after a good check.
+    if (!saveWatchFailing_) ReportError(ErrorText(L"CheckSaveTimeStamp"));
+    saveWatchFailing_ = true;
   }
 }
 

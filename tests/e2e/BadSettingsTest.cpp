@@ -60,7 +60,9 @@ TEST(BadSettings, ABadValueSavedLaterIsReportedOnceByTheReload) {
   WriteBytes(vantor.File(L"priority.ini"), "[priority]\r\n");
   Process p = vantor.Start();
   ASSERT_TRUE(WaitUntil([&] { return !Exists(vantor.File(L"priority.ini")); }));
-  ::Sleep(500);
+  // File times count in whole seconds: the new files must not share the second in which
+  // start-up wrote the default links.lst.
+  ::Sleep(1500);
   WriteBytes(vantor.File(L"Vantor.ini"), "[save]\r\nbakkin=fifteen\r\n");
   WriteBytes(vantor.File(L"links.lst"), "Home,http://example.com/\r\n");
   HWND box = vantor.WaitForMessageBox(p, 10000);

@@ -31,9 +31,17 @@ HWND VantorProgram::StationWindow(const Process& process) const {
 }
 
 HWND VantorProgram::WaitForMessageBox(const Process& process, DWORD milliseconds) const {
+  // Asked without waiting, any box counts; waited for, a box counts once it is built: shown,
+  // with its message in place.
+  if (milliseconds == 0) return FindProcessWindow(process.Id(), L"#32770");
   HWND box = nullptr;
-  WaitUntil([&] { return (box = FindProcessWindow(process.Id(), L"#32770")) != nullptr; }, milliseconds);
-  return box;
+  WaitUntil(
+      [&] {
+        box = FindProcessWindow(process.Id(), L"#32770");
+        return box && ::IsWindowVisible(box) && !MessageText(box).empty();
+      },
+      milliseconds);
+  return box && ::IsWindowVisible(box) && !MessageText(box).empty() ? box : nullptr;
 }
 
 bool VantorProgram::Exit(const Process& process) const {

@@ -17,7 +17,8 @@ class VantorProgram {
   // Starts a copy and waits for its station window.
   Process Start() const;
   HWND StationWindow(const Process& process) const;
-  // A message box of `process` ("#32770"), waited for.
+  // A message box of `process` ("#32770"), waited for until it shows its message; with 0,
+  // whatever box there is at once.
   HWND WaitForMessageBox(const Process& process, DWORD milliseconds = 10000) const;
   // Waits until start-up has run (it removes a priority.ini placed before the start).
   Process StartAndSettle() const;

@@ -62,7 +62,8 @@ class FakeProfile : public ProfilePort {
 
 class FakeFiles : public FilePort {
  public:
-  bool FileExists(const std::wstring& path) override {
+  bool FileExists(const std::wstring& path) override { return path != failing && stamps.count(path) > 0; }
+  bool FileListed(const std::wstring& path) override {
     if (path == failing) throw std::runtime_error("drive not ready");
     return stamps.count(path) > 0;
   }
@@ -72,12 +73,13 @@ class FakeFiles : public FilePort {
   }
   bool DeleteFile(const std::wstring& path) override {
     deleted.push_back(path);
-    return stamps.erase(path) > 0;
+    return path != undeletable && stamps.erase(path) > 0;
   }
 
   std::map<std::wstring, FileStamp> stamps;
   std::vector<std::wstring> deleted;
-  std::wstring failing;  // a path whose listing fails
+  std::wstring failing;      // a path whose listing fails
+  std::wstring undeletable;  // a path that stays when deleted
 };
 
 // A window tree: each window has a process, a control id, a client width and children in

@@ -290,5 +290,13 @@ TEST_F(StationTest, ABadWindowPositionIsAStartUpError) {
   EXPECT_FALSE(station.StartupDone);
 }
 
+TEST_F(StationTest, APriorityFileThatCannotBeDeletedIsAStartUpError) {
+  files.stamps[Path(kPriorityIni)] = 1100;
+  files.undeletable = Path(kPriorityIni);
+  station.Form_Load();
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{L"Vantor起動中にエラーが発生しました。"});
+  EXPECT_FALSE(station.StartupDone);
+}
+
 }  // namespace
 }  // namespace vantor

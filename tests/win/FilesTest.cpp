@@ -1,6 +1,8 @@
 // Presence and modification times of files as the change detection sees them.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "common/core/OsKind.h"
 #include "common/win/WinPlatform.h"
 #include "tests/support/Harness.h"
@@ -39,6 +41,18 @@ TEST(Files, ExistOnlyAsPlainFiles) {
   EXPECT_TRUE(files.FileExists(folder / L"ro.ini"));
   EXPECT_TRUE(files.DeleteFile(folder / L"links.lst"));
   EXPECT_FALSE(files.FileExists(folder / L"links.lst"));
+}
+
+TEST(Files, AListingThatCannotBeMadeIsAnErrorOnlyWhenAsked) {
+  test::TempFolder folder{L"listed"};
+  WinFiles files;
+  test::WriteBytes(folder / L"tklg.ud", "save");
+  EXPECT_TRUE(files.FileListed(folder / L"tklg.ud"));
+  EXPECT_FALSE(files.FileListed(folder / L"none.ud")) << "a missing file is no error";
+  EXPECT_FALSE(files.FileListed(folder / L"no folder\\tklg.ud")) << "nor a missing folder";
+  const std::wstring refused = folder / L"a<b|c\\tklg.ud";  // a name the file system refuses
+  EXPECT_THROW(files.FileListed(refused), std::exception);
+  EXPECT_FALSE(files.FileExists(refused));
 }
 
 TEST(Files, TimesHaveWholeSecondsAndMoveBothWays) {
