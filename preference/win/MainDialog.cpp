@@ -83,6 +83,12 @@ INT_PTR CALLBACK MainDialog::PageProc(HWND hwnd, UINT message, WPARAM wParam, LP
 void MainDialog::Form_Load() {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, Scaled(kWindowWidth), Scaled(kWindowHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The program's icon (resource 1, drawn at 16 pixels) on the caption and in the task switcher;
+  // shared, so never destroyed.
+  const auto icon = reinterpret_cast<LPARAM>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_SHARED));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, icon);
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, icon);
   CreatePages();
   Layout();
   BuildPageTree();

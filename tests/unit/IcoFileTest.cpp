@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
+#include "common/core/IconComposer.h"
+
 namespace vantor {
 namespace {
 
@@ -43,6 +48,14 @@ TEST(EncodeIco, PixelsGoBottomRowFirstAsBlueGreenRed) {
       EXPECT_EQ(std::vector<int>(at, at + 3), std::vector<int>({x + 1, y + 1, 0x80})) << x << "," << y;
     }
   }
+}
+
+TEST(EncodeIco, TheProgramsOwnIconIsTheProgressIconAtFifty) {
+  // Both programs carry this file as their icon; it is what the composer draws.
+  std::ifstream file(VANTOR_SOURCE_DIR "/resources/vantor.ico", std::ios::binary);
+  const std::vector<unsigned char> stored{std::istreambuf_iterator<char>(file), {}};
+  const IcoBytes drawn = EncodeIco(ComposeIcon(MainSettings{}, 50, nullptr, false));
+  EXPECT_EQ(stored, std::vector<unsigned char>(drawn.begin(), drawn.end()));
 }
 
 }  // namespace
