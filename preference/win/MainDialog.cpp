@@ -80,6 +80,26 @@ INT_PTR CALLBACK MainDialog::PageProc(HWND hwnd, UINT message, WPARAM wParam, LP
   return result;
 }
 
+LRESULT CALLBACK MainDialog::TreeProc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self) {
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(tree, TreeProc, id);
+  if (message != WM_LBUTTONDOWN) return ::DefSubclassProc(tree, message, wParam, lParam);
+  // A click on the node already selected changes no selection, so the tree tells nothing; its
+  // page is shown again (with the page's work) from here.
+  TVHITTESTINFO hit{};
+  hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ::SendMessageW(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  const auto selected = [tree] {
+    return reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  };
+  const HTREEITEM before = selected();
+  const LRESULT result = ::DefSubclassProc(tree, message, wParam, lParam);
+  if ((hit.flags & TVHT_ONITEM) && hit.hItem && hit.hItem == before && selected() == before) {
+    Guarded([&] { reinterpret_cast<MainDialog*>(self)->TreeView1_NodeClick(before); });
+  }
+  return result;
+}
+
 void MainDialog::Form_Load() {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, Scaled(kWindowWidth), Scaled(kWindowHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -105,6 +125,7 @@ void MainDialog::Form_Load() {
   priority_.ShowAgentTaskName();
   priority_.LoadPriorityFile();
   WatchControls();
+  ::SetWindowSubclass(::GetDlgItem(hwnd_, IDC_TreeView1), TreeProc, 1, reinterpret_cast<DWORD_PTR>(this));
   // Page 0 is the page shown first.
   ::SendDlgItemMessageW(hwnd_, IDC_TreeView1, TVM_SELECTITEM, TVGN_CARET,
                         reinterpret_cast<LPARAM>(nodes_[kIconPage]));

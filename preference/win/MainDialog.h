@@ -49,6 +49,8 @@ class MainDialog : public ControlEventSink {
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK TreeProc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR self);
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -103,6 +103,12 @@ TEST(PreferenceBookmarks, EditsKeepBothListsInStepAndAreCheckedAndAsked) {
   P::SelectNode(main, nodes[6]);
   P::SelectNode(main, nodes[7]);
   EXPECT_EQ(Items(main, IDC_lstLink), L"B|D|");
+  // So does a click on the page's node while it is the one selected.
+  Click(main, IDC_cmdLinkAdd);
+  ASSERT_EQ(Items(main, IDC_lstLink), L"B|D|D|");
+  P::ClickNode(main, nodes[7]);
+  EXPECT_EQ(Items(main, IDC_lstLink), L"B|D|");
+  EXPECT_EQ(P::VisiblePages(main), std::vector<int>{6});
   Click(main, IDC_cmdCancel);
   EXPECT_TRUE(p.Wait(10000));
 }

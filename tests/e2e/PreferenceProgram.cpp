@@ -84,6 +84,28 @@ void PreferenceProgram::SelectNode(HWND main, HTREEITEM node) {
   ::SendDlgItemMessageW(main, IDC_TreeView1, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
 }
 
+void PreferenceProgram::ClickNode(HWND main, HTREEITEM node) {
+  // The tree answers where the node is in memory of its own process.
+  HWND tree = ::GetDlgItem(main, IDC_TreeView1);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(tree, &pid);
+  OwnedHandle process(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  ASSERT_TRUE(process);
+  void* remote = ::VirtualAllocEx(process.Get(), nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  ASSERT_NE(remote, nullptr);
+  ::WriteProcessMemory(process.Get(), remote, &node, sizeof(node), nullptr);  // the request: which node
+  const bool shown = ::SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote)) != 0;
+  RECT rect{};
+  ::ReadProcessMemory(process.Get(), remote, &rect, sizeof(rect), nullptr);
+  ::VirtualFreeEx(process.Get(), remote, 0, MEM_RELEASE);
+  ASSERT_TRUE(shown);
+  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  ::PostMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::PostMessageW(tree, WM_LBUTTONUP, 0, at);
+  // Both are handled once a message sent after them returns.
+  ::SendMessageW(tree, WM_NULL, 0, 0);
+}
+
 std::vector<int> PreferenceProgram::VisiblePages(HWND main) {
   std::vector<int> shown;
   for (int i = 0; i < 10; ++i) {

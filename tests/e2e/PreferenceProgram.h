@@ -29,6 +29,8 @@ class PreferenceProgram {
   // The tree's nodes in creation order (each parent before its children).
   static std::vector<HTREEITEM> Nodes(HWND main);
   static void SelectNode(HWND main, HTREEITEM node);
+  // A left click on the node's text, as the mouse gives it (the press and the release).
+  static void ClickNode(HWND main, HTREEITEM node);
   // The indexes of the visible page frames.
   static std::vector<int> VisiblePages(HWND main);
 
