@@ -31,7 +31,7 @@ void PriorityView::ShowAgentTaskName() {
   if (!box) return;
   WinProcesses processes;
   const MessageSink show = [box](const std::wstring& text) {
-    ShowMessage(::GetAncestor(box, GA_ROOT), text, MB_ICONERROR);
+    ShowMessage(::GetAncestor(box, GA_ROOT), text, 0);  // a plain box, as Vantor shows it
   };
   SetControlText(box, AgentTaskNameText(GetOSKind(), ControlText(box), processes, show));
 }
