@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/win/Dib.h"
 #include "common/win/Handle.h"
 
 namespace vantor {
@@ -26,21 +27,14 @@ std::optional<Picture> LoadBitmapPicture(const std::wstring& path) {
   }
   const int width = info.bmWidth;
   const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-  BITMAPINFO request{};
-  request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  request.bmiHeader.biWidth = width;
-  request.bmiHeader.biHeight = -height;  // top-down
-  request.bmiHeader.biPlanes = 1;
-  request.bmiHeader.biBitCount = 32;
-  request.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO request = TopDownBitmapInfo(width, height, 32);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   HDC screen = ::GetDC(nullptr);
   const int rows = ::GetDIBits(screen, bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &request,
                                DIB_RGB_COLORS);
   ::ReleaseDC(nullptr, screen);
   if (rows != height) return std::nullopt;
-  // 0x00RRGGBB in memory order B, G, R becomes the colour word 0x00BBGGRR.
-  for (auto& p : pixels) p = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+  for (auto& p : pixels) p = SwapRedAndBlue(p);
   return Picture(width, height, std::move(pixels));
 }
 

@@ -1,5 +1,6 @@
 #include "station/win/WinCapture.h"
 
+#include "common/win/Dib.h"
 #include "station/win/PngFile.h"
 
 namespace vantor {
@@ -70,13 +71,7 @@ void WinCapture::MouseEvent(MouseAction action) {
 void WinCapture::CopyScreen(int width, int height) {
   ClearPicture();
   ScreenDc screen;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmapInfo(width, height, 24);
   void* bits = nullptr;
   OwnedBitmap bitmap(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   OwnedMemoryDc dc(::CreateCompatibleDC(screen.Get()));
