@@ -1,5 +1,5 @@
 // The Win32 measurements, run under Wine by scripts/bench and printed as Markdown tables:
-//   vantor_win_bench [--icon-changes N]   (default 10000)
+//   vantor_win_bench [--icon-changes N] [--long-run N]   (defaults 10000 and 3600)
 // It starts the test agent (bar at 37 %) from its own folder and leaves nothing running.
 #include "common/win/Windows.h"
 
@@ -9,6 +9,7 @@
 
 #include "bench/win/ExtraWindows.h"
 #include "bench/win/IconWriteBench.h"
+#include "bench/win/LongRunBench.h"
 #include "bench/win/MemoryBench.h"
 #include "bench/win/TickBench.h"
 #include "tests/e2e/AgentDriver.h"
@@ -73,12 +74,43 @@ void PrintMemory(const MemoryFigures& m) {
   }
 }
 
+void PrintLongRun(const LongRunFigures& r) {
+  std::printf("\n### Vantor.exe over a long run, read from another process\n\n");
+  if (!r.ok || r.points.empty()) {
+    std::printf("Not measured: Vantor.exe did not run to the end.\n");
+    return;
+  }
+  std::printf("| Changes | Seconds | Committed bytes (KiB) | Working set (KiB) | GDI objects | USER objects | "
+              "Windows | Handles |\n");
+  std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+  for (const LongRunPoint& p : r.points) {
+    std::printf("| %d | %.0f | %.0f | %.0f | %d | %d | %d | %d |\n", p.changes, p.seconds, KiB(p.committed),
+                KiB(p.workingSet), p.gdiObjects, p.userObjects, p.windows, p.handles);
+  }
+  // Growth after the first reading after the start, so that a one-off cost is not counted.
+  if (r.points.size() >= 3) {
+    const LongRunPoint& a = r.points[1];
+    const LongRunPoint& b = r.points.back();
+    const double per = 1000.0 / (b.changes - a.changes);
+    std::printf("\nFrom %d to %d changes, per 1,000 changes: committed bytes %+.1f KiB, working set %+.1f KiB, "
+                "GDI %+.1f, USER %+.1f, windows %+.1f, handles %+.1f. Capture files written: %d.\n",
+                a.changes, b.changes, (KiB(b.committed) - KiB(a.committed)) * per,
+                (KiB(b.workingSet) - KiB(a.workingSet)) * per, (b.gdiObjects - a.gdiObjects) * per,
+                (b.userObjects - a.userObjects) * per, (b.windows - a.windows) * per, (b.handles - a.handles) * per,
+                r.captures);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--host-windows") return HostExtraWindows(std::atoi(argv[2]));
   int changes = 10000;
-  if (argc == 3 && std::string(argv[1]) == "--icon-changes") changes = std::atoi(argv[2]);
+  int longRun = 3600;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::string(argv[i]) == "--icon-changes") changes = std::atoi(argv[i + 1]);
+    if (std::string(argv[i]) == "--long-run") longRun = std::atoi(argv[i + 1]);
+  }
 
   vantor::test::AgentDriver agent(kAgentWidth);
   if (!agent.Form()) {
@@ -91,6 +123,8 @@ int main(int argc, char** argv) {
   PrintIconWrite(RunIconWriteBench());
   std::fflush(stdout);
   PrintMemory(RunMemoryBench(agent, changes));
+  std::fflush(stdout);
+  if (longRun > 0) PrintLongRun(RunLongRunBench(agent, longRun));
   std::fflush(stdout);
   return 0;
 }

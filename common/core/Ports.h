@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantor {
@@ -33,6 +34,12 @@ class FilePort {
   virtual bool FileListed(const std::wstring& path) = 0;
   // The file's modification time; 0 when it cannot be read.
   virtual FileStamp FileTime(const std::wstring& path) = 0;
+  // FileListed and FileTime in one: the time of a listed plain file, nothing when there is none;
+  // throws as FileListed does. Adapters that can answer both with one look at the file do.
+  virtual std::optional<FileStamp> ListedTime(const std::wstring& path) {
+    if (!FileListed(path)) return std::nullopt;
+    return FileTime(path);
+  }
   virtual bool DeleteFile(const std::wstring& path) = 0;
 };
 

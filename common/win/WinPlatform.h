@@ -21,6 +21,7 @@ class WinFiles : public FilePort {
   bool FileExists(const std::wstring& path) override;
   bool FileListed(const std::wstring& path) override;
   FileStamp FileTime(const std::wstring& path) override;
+  std::optional<FileStamp> ListedTime(const std::wstring& path) override;
   bool DeleteFile(const std::wstring& path) override;
 };
 

@@ -21,8 +21,9 @@ struct ChangeStamp {
   // reacts, so a failing reaction is not repeated. A missing file is no change; a listing
   // that fails throws.
   bool Changed(FilePort& files, const std::wstring& path) {
-    if (!files.FileListed(path)) return false;
-    current = files.FileTime(path);
+    const std::optional<FileStamp> time = files.ListedTime(path);
+    if (!time) return false;
+    current = *time;
     if (current == lastSeen) return false;
     lastSeen = current;
     return true;

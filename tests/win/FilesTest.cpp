@@ -53,6 +53,10 @@ TEST(Files, AListingThatCannotBeMadeIsAnErrorOnlyWhenAsked) {
   const std::wstring refused = folder / L"a<b|c\\tklg.ud";  // a name the file system refuses
   EXPECT_THROW(files.FileListed(refused), std::exception);
   EXPECT_FALSE(files.FileExists(refused));
+  // The one-look form gives the same answers, with the file's time.
+  EXPECT_EQ(files.ListedTime(folder / L"tklg.ud"), files.FileTime(folder / L"tklg.ud"));
+  EXPECT_EQ(files.ListedTime(folder / L"no folder\\tklg.ud"), std::nullopt);
+  EXPECT_THROW(files.ListedTime(refused), std::exception);
 }
 
 TEST(Files, TimesHaveWholeSecondsAndMoveBothWays) {
