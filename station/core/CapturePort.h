@@ -31,6 +31,10 @@ class CapturePort {
   virtual void SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) = 0;
   // Gives the window a size at its place, on top of its siblings.
   virtual void SizeWindow(WindowHandle window, int width, int height) = 0;
+  // None of the calls above waits on the window's thread (the move is watched from outside
+  // for a bounded time). This one asks the thread, for a short bound: false when it did not
+  // answer in time (it hangs) or the window is gone.
+  virtual bool Answers(WindowHandle window) = 0;
   // Blocks the user-interface thread; never called with a negative time.
   virtual void Sleep(int milliseconds) = 0;
   // Runs the pending user-interface events once.

@@ -70,6 +70,9 @@ void Station::timMain_Timer() {
 void Station::MeasureAgent() {
   UDformhwnd = windows_.FindWindow(kAgentClass, L"");
   if (UDformhwnd == 0) {
+    // The agent is gone: its handles may soon name other programs' windows.
+    UDformhwndMol = 0;
+    UDProcessID = 0;
     Percent = 0;
     if (!NoAgentShown) ChangeIcon();
     NoAgentShown = true;

@@ -166,6 +166,9 @@ class Station {
   void CheckCapture();
   // Steps of the captures (StationCapture.cpp).
   void PseudoClick(WindowHandle agent, ScreenPoint point);
+  // The handle while it still names a window of the agent's process; 0 once it names nothing
+  // or a window that the system gave to another program.
+  WindowHandle AgentOwned(WindowHandle window);
   void Wait(std::int16_t milliseconds);
   void MinimizeAgent(WindowHandle agent);
   void SaveCapture(const std::wstring& folder, const wchar_t* kind);

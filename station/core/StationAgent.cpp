@@ -9,15 +9,19 @@ constexpr int kAgentWidth = 758, kAgentHeight = 514;
 
 void Station::ShowUDAWindow() {
   // RestoreAgentWindow: the second window goes, the main form comes back at its full size.
-  capture_.ShowWindow(UDformhwndMol, ShowCommand::Hide);
-  capture_.ShowWindow(UDformhwnd, ShowCommand::ShowNormal);
-  capture_.SizeWindow(UDformhwnd, kAgentWidth, kAgentHeight);
+  // Handles that no longer name the agent's windows are left alone.
+  const WindowHandle second = AgentOwned(UDformhwndMol);
+  const WindowHandle agent = AgentOwned(UDformhwnd);
+  if (second != 0) capture_.ShowWindow(second, ShowCommand::Hide);
+  if (agent == 0) return;
+  capture_.ShowWindow(agent, ShowCommand::ShowNormal);
+  capture_.SizeWindow(agent, kAgentWidth, kAgentHeight);
 }
 
 void Station::UDTrayIcon(NotifyMode mode) {
   // The agent registered its icon for its main form with id 1 and, being the kind of program
   // it is, the mouse-move message as callback; the record names that form and no icon.
-  if (UDformhwnd == 0) return;  // no agent: nothing to act on
+  if (AgentOwned(UDformhwnd) == 0) return;  // no agent: nothing to act on
   NotifyRecord record;
   record.window = UDformhwnd;
   record.withIcon = false;

@@ -51,11 +51,20 @@ void Station::CheckCapture() {
 void Station::CCaptureCPU() { CaptureCPUTime(UDformhwnd, UDformhwndMol, settings_.CaptureFolder); }
 void Station::CCaptureMOL() { CaptureApplication(UDformhwnd, UDformhwndMol, settings_.CaptureFolder); }
 
+WindowHandle Station::AgentOwned(WindowHandle window) {
+  if (window == 0 || UDProcessID == 0) return 0;
+  return windows_.WindowProcessId(window) == UDProcessID ? window : 0;
+}
+
 void Station::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std::wstring& folder) {
   // A tick run by the pending events of a capture does not start another one: it would move
   // the agent and overwrite the off-screen picture under the running capture.
   if (capturing_) return;
   CaptureRun run(capturing_);
+  agent = AgentOwned(agent);
+  second = AgentOwned(second);
+  // An agent that does not answer would neither move nor draw its view: no capture.
+  if (agent != 0 && !capture_.Answers(agent)) return;
   try {
     capture_.ShowWindow(second, ShowCommand::Hide);
     capture_.ShowWindow(agent, ShowCommand::ShowNormal);
@@ -72,6 +81,9 @@ void Station::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std:
 void Station::CaptureApplication(WindowHandle agent, WindowHandle second, const std::wstring& folder) {
   if (capturing_) return;
   CaptureRun run(capturing_);
+  agent = AgentOwned(agent);
+  second = AgentOwned(second);
+  if (agent != 0 && !capture_.Answers(agent)) return;
   try {
     const std::int16_t delay = settings_.Capture_Delay_MOL;
     capture_.ShowWindow(second, ShowCommand::Hide);
@@ -95,8 +107,9 @@ void Station::CaptureApplication(WindowHandle agent, WindowHandle second, const 
 }
 
 void Station::PseudoClick(WindowHandle agent, ScreenPoint point) {
-  // The points belong to the agent's window: without one, nothing else is clicked there.
-  if (agent == 0) return;
+  // The points belong to the agent's window: once it is gone (also in the middle of a
+  // capture), nothing else is clicked there.
+  if (AgentOwned(agent) == 0) return;
   const ScreenPoint back = capture_.GetCursorPos();
   capture_.SetCursorPos(point);
   capture_.MouseEvent(MouseAction::LeftDown);
@@ -110,7 +123,7 @@ void Station::MinimizeAgent(WindowHandle agent) {
   if (!settings_.Capture_Minimize) return;
   if (settings_.Capture_MinimizeMethod == 0) {
     PseudoClick(agent, kMinimizeButton);
-  } else {
+  } else if (AgentOwned(agent) != 0) {
     capture_.ShowWindow(agent, ShowCommand::Minimize);
     capture_.ShowWindow(agent, ShowCommand::Hide);
   }

@@ -10,6 +10,9 @@ HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 int Stride(int width) { return (width * 3 + 3) & ~3; }
 
+constexpr ULONGLONG kPlaceBoundMs = 500;
+constexpr UINT kAnswerBoundMs = 300;
+
 // The screen's device context, released with the window it belongs to.
 class ScreenDc {
  public:
@@ -28,17 +31,36 @@ class ScreenDc {
 
 }  // namespace
 
+// The agent's window thread may stop answering at any moment: every request to it is queued
+// for that thread (ShowWindowAsync, SWP_ASYNCWINDOWPOS) and never waits for it.
 void WinCapture::ShowWindow(WindowHandle window, ShowCommand command) {
   const int show[] = {SW_HIDE, SW_SHOWNORMAL, SW_MINIMIZE};
-  ::ShowWindow(Hwnd(window), show[static_cast<int>(command)]);
+  ::ShowWindowAsync(Hwnd(window), show[static_cast<int>(command)]);
 }
 
 void WinCapture::SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) {
-  ::SetWindowPos(Hwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 758, 514, SWP_NOSIZE);
+  const HWND hwnd = Hwnd(window);
+  ::SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 758, 514,
+                 SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+  // What follows (a copy of the screen, a click) needs the window in its place: watch for it
+  // from outside, for a bounded time.
+  const auto placed = [&] {
+    RECT rect{};
+    const bool isTopmost = (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return ::GetWindowRect(hwnd, &rect) && rect.left == at.x && rect.top == at.y && isTopmost == topmost;
+  };
+  const ULONGLONG until = ::GetTickCount64() + kPlaceBoundMs;
+  while (::IsWindow(hwnd) && !placed() && ::GetTickCount64() < until) ::Sleep(5);
 }
 
 void WinCapture::SizeWindow(WindowHandle window, int width, int height) {
-  ::SetWindowPos(Hwnd(window), HWND_TOP, 0, 0, width, height, SWP_NOMOVE);
+  ::SetWindowPos(Hwnd(window), HWND_TOP, 0, 0, width, height, SWP_NOMOVE | SWP_ASYNCWINDOWPOS);
+}
+
+bool WinCapture::Answers(WindowHandle window) {
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutW(Hwnd(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerBoundMs,
+                               &result) != 0;
 }
 
 void WinCapture::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }

@@ -20,6 +20,7 @@ class WinCapture : public CapturePort {
   void ShowWindow(WindowHandle window, ShowCommand command) override;
   void SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) override;
   void SizeWindow(WindowHandle window, int width, int height) override;
+  bool Answers(WindowHandle window) override;
   void Sleep(int milliseconds) override;
   void DoEvents() override;
   ScreenPoint GetCursorPos() override;

@@ -10,7 +10,8 @@
 // --tray gives the main form its own tray icon (id 1, mouse-move callback). The registered
 // message "VantorTestAgent.Tray" with wParam 1 adds that icon again and with wParam 0 asks
 // whether it is there (1 or 0), by modifying it. While running, the registered message "VantorTestAgent.SetWidth" sent or
-// posted to the main window sets the width to its wParam.
+// posted to the main window sets the width to its wParam; with an lParam N above 0 the window
+// thread then stops answering for N milliseconds, as a hung agent does.
 //
 // The main window draws one of two views: "CPU Time" on green (the main view) and
 // "Application" on magenta. With the window at the screen origin, a click at (615, 490)
@@ -40,6 +41,7 @@ struct Options {
   bool tray = false;
 };
 
+constexpr UINT kHangMessage = WM_APP + 1;
 UINT g_setWidthMessage = 0;
 UINT g_viewMessage = 0;
 HWND g_bar = nullptr;
@@ -136,7 +138,12 @@ void SetBarWidth(int width) {
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == g_setWidthMessage && g_setWidthMessage != 0) {
     SetBarWidth(static_cast<int>(wParam));
+    if (lParam > 0) ::PostMessageW(hwnd, kHangMessage, 0, lParam);
     return 1;
+  }
+  if (message == kHangMessage) {
+    ::Sleep(static_cast<DWORD>(lParam));
+    return 0;
   }
   if (message == g_viewMessage && g_viewMessage != 0) return g_application ? 1 : 0;
   if (message == g_trayMessage && g_trayMessage != 0) return TrayIcon(wParam == 1 ? NIM_ADD : NIM_MODIFY) ? 1 : 0;

@@ -35,9 +35,9 @@ AgentDriver::AgentDriver(int width, const std::wstring& moreArgs, const std::wst
   })) << "the test agent's window";
 }
 
-void AgentDriver::SetWidth(int width) const {
+void AgentDriver::SetWidth(int width, DWORD thenHangMs) const {
   static const UINT message = ::RegisterWindowMessageW(L"VantorTestAgent.SetWidth");
-  ::SendMessageW(form_, message, static_cast<WPARAM>(width), 0);
+  ::SendMessageW(form_, message, static_cast<WPARAM>(width), static_cast<LPARAM>(thenHangMs));
 }
 
 bool AgentDriver::ApplicationView() const {

@@ -19,7 +19,8 @@ class AgentDriver {
   // The agent's own tray icon: added again, or asked whether it is there.
   bool AddTrayIcon() const;
   bool HasTrayIcon() const;
-  void SetWidth(int width) const;
+  // With `thenHangMs`, the agent's window thread then stops answering for that long.
+  void SetWidth(int width, DWORD thenHangMs = 0) const;
   // True while the agent shows its Application view.
   bool ApplicationView() const;
 

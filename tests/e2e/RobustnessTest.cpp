@@ -1,5 +1,5 @@
 // Bad surroundings: a second copy at the same moment, a restarted shell, files that cannot be
-// written or read, folders that are not there, and an agent that vanishes mid-capture.
+// written or read, folders that are not there, and an agent that vanishes or hangs mid-capture.
 #include <gtest/gtest.h>
 
 #include "common/core/IconComposer.h"
@@ -8,16 +8,19 @@
 
 #include <shellapi.h>
 
+#include "station/win/PopupMenu.h"
 #include "tests/e2e/AgentDriver.h"
 #include "tests/e2e/VantorProgram.h"
 
 namespace vantor::test {
 namespace {
 
-std::string DefaultIco(std::int16_t percent) {
-  const IcoBytes bytes = EncodeIco(ComposeIcon(MainSettings{}, percent, nullptr, false));
+std::string Ico(const MainSettings& settings, std::int16_t percent) {
+  const IcoBytes bytes = EncodeIco(ComposeIcon(settings, percent, nullptr, false));
   return std::string(bytes.begin(), bytes.end());
 }
+
+std::string DefaultIco(std::int16_t percent) { return Ico(MainSettings{}, percent); }
 
 // Whether the notification area holds the icon (window, id 1): modifying it succeeds only then.
 bool TrayHolds(HWND window) {
@@ -123,6 +126,37 @@ TEST(Robustness, AnAgentThatVanishesDuringACaptureEndsNothing) {
   EXPECT_TRUE(p.Running());
   EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr);
   EXPECT_TRUE(WaitUntil([&] { return ReadBytes(vantor.File(L"temp.ico")) == DefaultIco(0); }, 3000));
+  EXPECT_TRUE(vantor.Exit(p));
+}
+
+TEST(Robustness, AnAgentThatStopsAnsweringAtACaptureHoldsNothingUp) {
+  VantorProgram vantor;
+  const std::string settings = "[capture]\r\nfolder=" + Ansi(vantor.Folder().Path()) +
+                               "\\\r\ncpu=1\r\ncpuschedule=50,;,\r\nminimize=0\r\n";
+  WriteBytes(vantor.File(L"Vantor.ini"), settings);
+  AgentDriver agent(0);
+  Process p = vantor.StartAndSettle();
+  agent.SetWidth(113, 60000);  // 50 percent, then the agent's window thread hangs
+  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(vantor.File(L"temp.ico")) == DefaultIco(50); }, 4000));
+  ::Sleep(1100);  // the next second, so that the file's time changes
+  // Saved as the settings editor saves: the settings, then the bookmarks, whose change reloads them.
+  WriteBytes(vantor.File(L"Vantor.ini"), settings + "[color]\r\ngraph=255\r\n");
+  WriteBytes(vantor.File(L"links.lst"), "One,http://1/\r\n");
+  MainSettings red;
+  red.ColorGraph = 255;
+  EXPECT_TRUE(WaitUntil([&] { return ReadBytes(vantor.File(L"temp.ico")) == Ico(red, 50); }, 3000))
+      << "the ticks go on";
+  HWND station = vantor.StationWindow(p);
+  ::PostMessageW(FindProcessWindow(p.Id(), L"VantorTrayIcon"), 512, 1, WM_RBUTTONDOWN);
+  EXPECT_TRUE(WaitUntil([&] {
+    HWND menu = FindProcessWindow(p.Id(), L"#32768");
+    return menu && ::IsWindowVisible(menu);
+  }, 3000)) << "the menu opens";
+  ::PostMessageW(station, WM_CANCELMODE, 0, 0);
+  const ULONGLONG start = ::GetTickCount64();
+  DWORD_PTR result = 0;
+  EXPECT_NE(::SendMessageTimeoutW(station, WM_COMMAND, kCmdShowUDA, 0, SMTO_NORMAL, 5000, &result), 0);
+  EXPECT_LT(::GetTickCount64() - start, 1000u) << "showing the agent waits for nothing";
   EXPECT_TRUE(vantor.Exit(p));
 }
 

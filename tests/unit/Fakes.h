@@ -293,6 +293,7 @@ class FakeCapture : public CapturePort {
   void SizeWindow(WindowHandle w, int width, int height) override {
     Log(L"size " + std::to_wstring(w) + L" " + std::to_wstring(width) + L"x" + std::to_wstring(height));
   }
+  bool Answers(WindowHandle w) override { return w != hung; }
   void Sleep(int ms) override { Log(L"sleep " + std::to_wstring(ms)); }
   void DoEvents() override {
     Log(L"events");
@@ -327,6 +328,7 @@ class FakeCapture : public CapturePort {
   ScreenPoint cursor{300, 200};
   LocalTime now{2004, 3, 7, 9, 5, 3};
   bool savable = true;
+  WindowHandle hung = 0;  // a window whose thread does not answer
   std::function<void()> onEvents;
 };
 

@@ -9,6 +9,7 @@ namespace {
 
 const std::wstring kFolder = L"C:\\Vantor";
 constexpr WindowHandle kAgentWindow = 7, kSecondWindow = 8;
+constexpr std::uint32_t kAgentProcess = 4242;
 using Calls = std::vector<std::wstring>;
 
 class StationCaptureTest : public ::testing::Test, public test::StationFakes {
@@ -31,6 +32,11 @@ class StationCaptureTest : public ::testing::Test, public test::StationFakes {
   void Tick(int width) {
     windows.windows[bar].width = width;
     station.timMain_Timer();
+  }
+
+  StationCaptureTest() {
+    windows.windows[kAgentWindow].process = kAgentProcess;
+    windows.windows[kSecondWindow].process = kAgentProcess;
   }
 
   Station station{Ports(kFolder)};
@@ -67,6 +73,7 @@ TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
     SetIni(L"minimizemethod", m.method);
     st.Form_Load();
     st.Percent = 37;
+    st.UDProcessID = kAgentProcess;
     st.CaptureCPUTime(kAgentWindow, kSecondWindow, L"C:\\cap\\");
     const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0", L"sleep 100",
                                   L"copy 758x514", L"pos 7 notopmost 0,0"},
@@ -85,6 +92,7 @@ TEST_F(StationCaptureTest, ApplicationSequenceForEachMinimiseSetting) {
     SetIni(L"delay_mol", L"250");
     st.Form_Load();
     st.Percent = 5;
+    st.UDProcessID = kAgentProcess;
     st.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
     const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0"},
                                  Click(L"615,490"),
@@ -118,6 +126,27 @@ TEST_F(StationCaptureTest, WithoutAnAgentNothingIsClickedAndTheScreenIsStillSave
             (Calls{L"show 0 hide", L"show 0 normal", L"pos 0 topmost 0,0", L"sleep 500", L"pos 0 topmost 0,0",
                    L"events", L"sleep 500", L"copy 758x514", L"sleep 500", L"events", L"sleep 500",
                    L"pos 0 notopmost 0,0", L"now", L"save C:\\cap\\20040307090503-37-APP.png", L"clear"}));
+}
+
+TEST_F(StationCaptureTest, AnAgentThatHangsOrGoesIsNeitherWaitedForNorClicked) {
+  Start(L"1", L"0");
+  station.UDProcessID = kAgentProcess;
+  capture.hung = kAgentWindow;
+  station.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
+  EXPECT_EQ(capture.calls, Calls{}) << "a hung agent is not captured";
+
+  capture.hung = 0;
+  capture.onEvents = [&] { windows.windows[kAgentWindow].process = 9999; };  // gone, its handle reused
+  station.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
+  int clicks = 0;
+  for (const auto& call : capture.calls) clicks += call == L"down";
+  EXPECT_EQ(clicks, 1) << "only the click before the agent went";
+
+  capture.calls.clear();
+  station.UDformhwnd = kAgentWindow;
+  station.UDformhwndMol = kSecondWindow;
+  station.ShowUDAWindow();
+  EXPECT_EQ(capture.calls, Calls{L"show 8 hide"}) << "another program's window is left alone";
 }
 
 TEST_F(StationCaptureTest, FileNames) {
