@@ -80,4 +80,28 @@ void Canvas::CopyFrom(const Picture& source, int x, int y, int width, int height
   }
 }
 
+std::vector<std::uint32_t> ScaleByWholePixels(const std::vector<std::uint32_t>& pixels, int from, int to) {
+  if (from <= 0 || to <= 0 || pixels.size() != static_cast<std::size_t>(from) * static_cast<std::size_t>(from)) {
+    throw std::invalid_argument("not a square of that size");
+  }
+  std::vector<int> source(static_cast<std::size_t>(to));
+  for (int t = 0; t < to; ++t) source[static_cast<std::size_t>(t)] = (2 * t + 1) * from / (2 * to);
+  std::vector<std::uint32_t> scaled(static_cast<std::size_t>(to) * static_cast<std::size_t>(to));
+  for (int y = 0; y < to; ++y) {
+    for (int x = 0; x < to; ++x) {
+      scaled[static_cast<std::size_t>(y * to + x)] =
+          pixels[static_cast<std::size_t>(source[static_cast<std::size_t>(y)] * from + source[static_cast<std::size_t>(x)])];
+    }
+  }
+  return scaled;
+}
+
+std::vector<std::uint32_t> ScaleCanvas(const Canvas& canvas, int size) {
+  std::vector<std::uint32_t> pixels(kIconSize * kIconSize);
+  for (int y = 0; y < kIconSize; ++y) {
+    for (int x = 0; x < kIconSize; ++x) pixels[static_cast<std::size_t>(y * kIconSize + x)] = canvas.Pixel(x, y);
+  }
+  return ScaleByWholePixels(pixels, kIconSize, size);
+}
+
 }  // namespace vantor

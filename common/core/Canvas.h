@@ -65,4 +65,12 @@ class Canvas {
   std::array<std::uint32_t, kIconSize * kIconSize> pixels_{};
 };
 
+// A square image of `from` x `from` pixels (row-major) at `to` x `to` by whole pixels: each
+// target pixel takes the source pixel under its centre, so every source pixel becomes a block
+// of whole pixels and no colour is blended. Throws std::invalid_argument for a wrong size.
+std::vector<std::uint32_t> ScaleByWholePixels(const std::vector<std::uint32_t>& pixels, int from, int to);
+
+// The canvas at `size` x `size` pixels, the same way.
+std::vector<std::uint32_t> ScaleCanvas(const Canvas& canvas, int size);
+
 }  // namespace vantor

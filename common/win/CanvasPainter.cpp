@@ -5,12 +5,12 @@
 namespace vantor {
 
 void PaintCanvas(HDC dc, const Canvas& canvas, int left, int top, int size) {
-  std::uint32_t pixels[kIconSize * kIconSize];
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) pixels[y * kIconSize + x] = SwapRedAndBlue(canvas.Pixel(x, y));
-  }
-  const BITMAPINFO info = TopDownBitmapInfo(kIconSize, kIconSize, 32);
-  ::StretchDIBits(dc, left, top, size, size, 0, 0, kIconSize, kIconSize, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+  if (size <= 0) return;
+  std::vector<std::uint32_t> pixels = ScaleCanvas(canvas, size);
+  for (std::uint32_t& p : pixels) p = SwapRedAndBlue(p);
+  const BITMAPINFO info = TopDownBitmapInfo(size, size, 32);
+  ::SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(size), static_cast<DWORD>(size), 0, 0, 0,
+                      static_cast<UINT>(size), pixels.data(), &info, DIB_RGB_COLORS);
 }
 
 }  // namespace vantor

@@ -1,4 +1,5 @@
-// Drawing the 16 x 16 icon canvas on a window, scaled to a square of `size` pixels.
+// Drawing the 16 x 16 icon canvas on a window, scaled by whole pixels to a square of `size`
+// pixels.
 #pragma once
 
 #include "common/win/Windows.h"

@@ -83,7 +83,12 @@ void Station::MeasureAgent() {
   UDformhwnd = GetWindowHandle(windows_, UDProcessID, UDformhwndMol);
   hwndProgressFrame = windows_.GetDlgItem(UDformhwnd, kProgressFrameId);
   hwndProgressBar = windows_.GetDlgItem(hwndProgressFrame, kProgressBarId);
-  const std::int16_t percent = PercentOfWidth(windows_.ClientWidth(hwndProgressBar));
+  int width = 0;
+  {
+    SpaceOf space(windows_, UDformhwnd);  // the bar's width as the agent itself sees it
+    width = windows_.ClientWidth(hwndProgressBar);
+  }
+  const std::int16_t percent = PercentOfWidth(width);
   Percent = percent;
   if (percent != LastPercent) {
     LastPercent = percent;

@@ -14,6 +14,7 @@ void Station::ShowUDAWindow() {
   const WindowHandle agent = AgentOwned(UDformhwnd);
   if (second != 0) capture_.ShowWindow(second, ShowCommand::Hide);
   if (agent == 0) return;
+  SpaceOf space(windows_, agent);
   capture_.ShowWindow(agent, ShowCommand::ShowNormal);
   capture_.SizeWindow(agent, kAgentWidth, kAgentHeight);
 }

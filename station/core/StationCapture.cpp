@@ -65,6 +65,7 @@ void Station::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std:
   second = AgentOwned(second);
   // An agent that does not answer would neither move nor draw its view: no capture.
   if (agent != 0 && !capture_.Answers(agent)) return;
+  SpaceOf space(windows_, agent);  // its place, its size and the clicks in the agent's own pixels
   try {
     capture_.ShowWindow(second, ShowCommand::Hide);
     capture_.ShowWindow(agent, ShowCommand::ShowNormal);
@@ -84,6 +85,7 @@ void Station::CaptureApplication(WindowHandle agent, WindowHandle second, const 
   agent = AgentOwned(agent);
   second = AgentOwned(second);
   if (agent != 0 && !capture_.Answers(agent)) return;
+  SpaceOf space(windows_, agent);  // its place, its size and the clicks in the agent's own pixels
   try {
     const std::int16_t delay = settings_.Capture_Delay_MOL;
     capture_.ShowWindow(second, ShowCommand::Hide);

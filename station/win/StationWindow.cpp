@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/win/CanvasPainter.h"
+#include "common/win/Dpi.h"
 #include "common/win/WinPlatform.h"
 #include "resources/vantor_ids.h"
 #include "station/win/PopupMenu.h"
@@ -11,6 +12,9 @@
 
 namespace vantor {
 namespace {
+
+// 240 twips square: 16 pixels at 96 DPI, 24 at 144, 32 at 192.
+int IconWindowSize() { return ::MulDiv(240, SystemDpi(), 1440); }
 
 UINT_PTR TimerId(StationTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
@@ -50,7 +54,8 @@ bool StationWindow::Create() {
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
   wc.lpszClassName = kStationClass;
   ::RegisterClassExW(&wc);
-  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kStationClass, L"Vantor", WS_POPUP, 0, 0, 16, 16,
+  const int size = IconWindowSize();
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kStationClass, L"Vantor", WS_POPUP, 0, 0, size, size,
                             nullptr, nullptr, instance_, this);
   if (!hwnd_) return false;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
@@ -271,7 +276,8 @@ void StationWindow::SetWindowTop(int mode) {
 }
 
 void StationWindow::SizeAndHide() {
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, 16, 16, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int size = IconWindowSize();
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, size, size, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::ShowWindow(hwnd_, SW_HIDE);
 }
 

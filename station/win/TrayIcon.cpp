@@ -4,8 +4,12 @@
 
 #include <algorithm>
 
+#include "common/core/Canvas.h"
+#include "common/win/Dib.h"
+#include "common/win/Dpi.h"
 #include "common/win/Handle.h"
 #include "common/win/WinPicture.h"
+#include "station/win/Owners.h"
 
 namespace vantor {
 namespace {
@@ -19,6 +23,43 @@ void CopyCut(wchar_t (&field)[N], const std::wstring& text, std::size_t limit = 
   const std::size_t n = std::min({text.size(), limit, N - 1});
   std::copy_n(text.data(), n, field);
   field[n] = L'\0';
+}
+
+// The pixels of one of an icon's bitmaps, 32 bits each, top row first.
+std::vector<std::uint32_t> PixelsOf(HDC dc, HBITMAP bitmap, int size) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
+  BITMAPINFO info = TopDownBitmapInfo(size, size, 32);
+  if (::GetDIBits(dc, bitmap, 0, static_cast<UINT>(size), pixels.data(), &info, DIB_RGB_COLORS) != size) return {};
+  return pixels;
+}
+
+// The icon at `size` pixels, its colours and its mask scaled by whole pixels; none on failure.
+HICON ScaledIcon(HICON icon, int from, int size) {
+  ICONINFO info{};
+  if (!::GetIconInfo(icon, &info)) return nullptr;
+  const OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);
+  struct Screen {
+    HDC dc = ::GetDC(nullptr);
+    ~Screen() {
+      if (dc) ::ReleaseDC(nullptr, dc);
+    }
+  } screen;
+  if (!colour || !mask || !screen.dc) return nullptr;
+  const std::vector<std::uint32_t> colours = PixelsOf(screen.dc, colour.Get(), from);
+  const std::vector<std::uint32_t> masks = PixelsOf(screen.dc, mask.Get(), from);
+  if (colours.empty() || masks.empty()) return nullptr;
+  const std::vector<std::uint32_t> bigColours = ScaleByWholePixels(colours, from, size);
+  const std::vector<std::uint32_t> bigMasks = ScaleByWholePixels(masks, from, size);
+  const BITMAPINFO big = TopDownBitmapInfo(size, size, 32);
+  OwnedBitmap newColour(::CreateCompatibleBitmap(screen.dc, size, size));
+  OwnedBitmap newMask(::CreateBitmap(size, size, 1, 1, nullptr));
+  if (!newColour || !newMask ||
+      !::SetDIBits(screen.dc, newColour.Get(), 0, static_cast<UINT>(size), bigColours.data(), &big, DIB_RGB_COLORS) ||
+      !::SetDIBits(screen.dc, newMask.Get(), 0, static_cast<UINT>(size), bigMasks.data(), &big, DIB_RGB_COLORS)) {
+    return nullptr;
+  }
+  ICONINFO scaled{TRUE, 0, 0, newMask.Get(), newColour.Get()};
+  return ::CreateIconIndirect(&scaled);  // copies both bitmaps
 }
 
 }  // namespace
@@ -90,8 +131,16 @@ bool TrayIcon::WriteIconFile(const std::wstring& path, const IcoBytes& bytes) {
 }
 
 bool TrayIcon::LoadPublishedIcon(const std::wstring& path) {
-  auto* icon = static_cast<HICON>(::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE));
+  auto* icon = static_cast<HICON>(::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, kIconSize, kIconSize, LR_LOADFROMFILE));
   if (!icon) return false;
+  // On a scaled display the shell shows a larger small icon: give it one, sharp, not stretched.
+  const int size = SmallIconSize();
+  if (size > kIconSize) {
+    if (HICON scaled = ScaledIcon(icon, kIconSize, size)) {
+      ::DestroyIcon(icon);
+      icon = scaled;
+    }
+  }
   // The shell keeps its own copy of an icon it was given, so the old one can go.
   if (icon_) ::DestroyIcon(icon_);
   icon_ = icon;

@@ -2,6 +2,8 @@
 
 #include "common/win/Windows.h"
 
+#include "common/win/Dpi.h"
+
 namespace vantor {
 namespace {
 
@@ -35,5 +37,11 @@ std::uint32_t WinWindows::WindowProcessId(WindowHandle window) {
   ::GetWindowThreadProcessId(H(window), &process);
   return process;
 }
+
+std::intptr_t WinWindows::EnterSpaceOf(WindowHandle window) {
+  return reinterpret_cast<std::intptr_t>(EnterWindowDpi(H(window)));
+}
+
+void WinWindows::LeaveSpace(std::intptr_t previous) { LeaveWindowDpi(reinterpret_cast<void*>(previous)); }
 
 }  // namespace vantor

@@ -13,6 +13,8 @@ class WinWindows : public WindowPort {
   WindowHandle GetDlgItem(WindowHandle window, int id) override;
   int ClientWidth(WindowHandle window) override;
   std::uint32_t WindowProcessId(WindowHandle window) override;
+  std::intptr_t EnterSpaceOf(WindowHandle window) override;
+  void LeaveSpace(std::intptr_t previous) override;
 };
 
 }  // namespace vantor

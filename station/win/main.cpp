@@ -1,6 +1,7 @@
 // Vantor: the resident monitor.
 #include "common/win/Windows.h"
 
+#include "common/win/Dpi.h"
 #include "common/win/SingleInstance.h"
 #include "common/win/WinPlatform.h"
 #include "station/win/RealAdapters.h"
@@ -26,6 +27,9 @@ class ComApartment {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace vantor;
+  // The manifest declares no DPI awareness: where threads cannot take the agent's, the whole
+  // process must see the agent's window as the agent does.
+  BecomeDpiAwareWhereThreadsCanLeaveIt();
   const std::wstring folder = ProgramFolder();
   SingleInstance instanceLock(L"Vantor", folder);
   if (instanceLock.AnotherIsRunning()) {

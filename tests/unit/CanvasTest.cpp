@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "tests/unit/CanvasCheck.h"
 
@@ -81,6 +82,35 @@ TEST(Picture, SizeAndPixelsMustAgree) {
   EXPECT_EQ(picture.Pixel(0, 0), 0x123456u);
   EXPECT_THROW(picture.Pixel(2, 0), std::out_of_range);
   EXPECT_EQ(Picture(-3, 4).Width(), 0);
+}
+
+TEST(Canvas, ScalesByWholePixelsToTheSizesOfScaledDisplays) {
+  // How many target pixels each canvas column (and row) becomes.
+  struct Case { int size; std::vector<int> blocks; };
+  const Case cases[] = {
+      {16, std::vector<int>(16, 1)},
+      {20, {1, 1, 2, 1, 1, 1, 2, 1, 1, 1, 2, 1, 1, 1, 2, 1}},
+      {24, {1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2}},
+      {32, std::vector<int>(16, 2)},
+  };
+  Canvas canvas;
+  for (int y = 0; y < kIconSize; ++y) {
+    for (int x = 0; x < kIconSize; ++x) canvas.SetPixel(x, y, static_cast<std::uint32_t>(y * 16 + x));
+  }
+  for (const Case& c : cases) {
+    std::vector<int> column;
+    for (int i = 0; i < kIconSize; ++i) column.insert(column.end(), static_cast<std::size_t>(c.blocks[i]), i);
+    ASSERT_EQ(column.size(), static_cast<std::size_t>(c.size));
+    const std::vector<std::uint32_t> scaled = ScaleCanvas(canvas, c.size);
+    ASSERT_EQ(scaled.size(), static_cast<std::size_t>(c.size * c.size));
+    for (int y = 0; y < c.size; ++y) {
+      for (int x = 0; x < c.size; ++x) {
+        ASSERT_EQ(scaled[static_cast<std::size_t>(y * c.size + x)], canvas.Pixel(column[x], column[y]))
+            << c.size << " px at " << x << "," << y;
+      }
+    }
+  }
+  EXPECT_THROW(ScaleByWholePixels(std::vector<std::uint32_t>(255), 16, 24), std::invalid_argument);
 }
 
 }  // namespace

@@ -145,8 +145,16 @@ class FakeWindows : public WindowPort {
   }
   int ClientWidth(WindowHandle h) override {
     auto it = windows.find(h);
-    return (h == 0 || it == windows.end()) ? 0 : it->second.width;
+    return (h == 0 || it == windows.end()) ? 0 : it->second.width * (InOtherSpace() ? 100 : scale) / 100;
   }
+  // A display scaled to `scale` percent: sizes come stretched to a caller that is not in the
+  // space of another program's window.
+  std::intptr_t EnterSpaceOf(WindowHandle h) override {
+    spaces.push_back(h);
+    return static_cast<std::intptr_t>(spaces.size() - 1);
+  }
+  void LeaveSpace(std::intptr_t previous) override { spaces.resize(static_cast<std::size_t>(previous)); }
+  bool InOtherSpace() const { return !spaces.empty() && spaces.back() != 0; }
   std::uint32_t WindowProcessId(WindowHandle h) override {
     auto it = windows.find(h);
     return it == windows.end() ? 0 : it->second.process;
@@ -156,6 +164,8 @@ class FakeWindows : public WindowPort {
   std::map<WindowHandle, Window> windows;
   WindowHandle next = 100;
   int getWindowCalls = 0;
+  int scale = 100;
+  std::vector<WindowHandle> spaces;
 };
 
 class FakeHost : public StationHost {
@@ -321,7 +331,7 @@ class FakeCapture : public CapturePort {
   }
 
   static std::wstring Point(ScreenPoint p) { return std::to_wstring(p.x) + L"," + std::to_wstring(p.y); }
-  void Log(const std::wstring& line) { calls.push_back(line); }
+  void Log(const std::wstring& line) { calls.push_back(line + (outside && outside() ? L" (outside)" : L"")); }
 
   std::vector<std::wstring> calls;
   std::vector<std::wstring> saved;
@@ -329,6 +339,7 @@ class FakeCapture : public CapturePort {
   LocalTime now{2004, 3, 7, 9, 5, 3};
   bool savable = true;
   WindowHandle hung = 0;  // a window whose thread does not answer
+  std::function<bool()> outside;  // when set, calls made while it says so are marked
   std::function<void()> onEvents;
 };
 

@@ -149,6 +149,27 @@ TEST_F(StationCaptureTest, AnAgentThatHangsOrGoesIsNeitherWaitedForNorClicked) {
   EXPECT_EQ(capture.calls, Calls{L"show 8 hide"}) << "another program's window is left alone";
 }
 
+TEST_F(StationCaptureTest, OnAScaledDisplayTheAgentIsReadMovedAndClickedInItsOwnPixels) {
+  windows.scale = 150;
+  capture.outside = [&] { return !windows.InOtherSpace(); };
+  SetIni(L"mol", L"1");
+  SetIni(L"molschedule", L"50,;,");
+  Start(L"1", L"0");
+  StartAgent(0);
+  Tick(113);
+  EXPECT_EQ(station.Percent, 50) << "113 of 227 of the agent's own pixels";
+  ASSERT_EQ(capture.saved.size(), 1u);
+  for (const auto& call : capture.calls) {
+    if (call.rfind(L"now", 0) != 0 && call.rfind(L"save", 0) != 0 && call.rfind(L"clear", 0) != 0) {
+      EXPECT_EQ(call.find(L"(outside)"), std::wstring::npos) << testing::PrintToString(call);
+    }
+  }
+  station.UDformhwnd = bar;  // any window of the agent
+  capture.calls.clear();
+  station.ShowUDAWindow();
+  EXPECT_EQ(capture.calls, (Calls{L"show " + std::to_wstring(bar) + L" normal", L"size " + std::to_wstring(bar) + L" 758x514"}));
+}
+
 TEST_F(StationCaptureTest, FileNames) {
   struct Case { std::wstring folder; LocalTime time; std::int16_t percent; const wchar_t* kind; std::wstring name; };
   const Case cases[] = {

@@ -1,0 +1,83 @@
+#include "common/win/Dpi.h"
+
+namespace vantor {
+namespace {
+
+using DpiContext = void*;
+const DpiContext kSystemAware = reinterpret_cast<DpiContext>(static_cast<INT_PTR>(-2));
+
+struct DpiFunctions {
+  DpiContext(WINAPI* setThreadContext)(DpiContext) = nullptr;
+  DpiContext(WINAPI* windowContext)(HWND) = nullptr;
+  BOOL(WINAPI* setProcessContext)(DpiContext) = nullptr;
+  BOOL(WINAPI* setProcessAware)() = nullptr;
+  UINT(WINAPI* dpiForSystem)() = nullptr;
+  int(WINAPI* metricsForDpi)(int, UINT) = nullptr;
+};
+
+template <typename F>
+void Find(HMODULE module, const char* name, F& function) {
+  function = reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
+const DpiFunctions& Functions() {
+  static const DpiFunctions functions = [] {
+    DpiFunctions f;
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    if (!user32) return f;
+    Find(user32, "SetThreadDpiAwarenessContext", f.setThreadContext);
+    Find(user32, "GetWindowDpiAwarenessContext", f.windowContext);
+    Find(user32, "SetProcessDpiAwarenessContext", f.setProcessContext);
+    Find(user32, "SetProcessDPIAware", f.setProcessAware);
+    Find(user32, "GetDpiForSystem", f.dpiForSystem);
+    Find(user32, "GetSystemMetricsForDpi", f.metricsForDpi);
+    return f;
+  }();
+  return functions;
+}
+
+bool ThreadsCanChangeAwareness() {
+  const DpiFunctions& f = Functions();
+  return f.setThreadContext != nullptr && f.windowContext != nullptr;
+}
+
+}  // namespace
+
+void BecomeDpiAwareWhereThreadsCanLeaveIt() {
+  if (!ThreadsCanChangeAwareness()) return;
+  const DpiFunctions& f = Functions();
+  if (f.setProcessContext && f.setProcessContext(kSystemAware)) return;
+  if (f.setProcessAware) f.setProcessAware();
+}
+
+void* EnterWindowDpi(HWND window) {
+  if (!ThreadsCanChangeAwareness() || !window) return nullptr;
+  const DpiContext context = Functions().windowContext(window);
+  return context ? Functions().setThreadContext(context) : nullptr;
+}
+
+void LeaveWindowDpi(void* previous) {
+  if (previous) Functions().setThreadContext(previous);
+}
+
+int SystemDpi() {
+  const DpiFunctions& f = Functions();
+  if (f.dpiForSystem) return static_cast<int>(f.dpiForSystem());
+  struct Screen {
+    HDC dc = ::GetDC(nullptr);
+    ~Screen() {
+      if (dc) ::ReleaseDC(nullptr, dc);
+    }
+  } screen;
+  const int dpi = screen.dc ? ::GetDeviceCaps(screen.dc, LOGPIXELSY) : 96;
+  return dpi > 0 ? dpi : 96;
+}
+
+int SmallIconSize() {
+  const DpiFunctions& f = Functions();
+  const int size = f.metricsForDpi ? f.metricsForDpi(SM_CXSMICON, static_cast<UINT>(SystemDpi()))
+                                   : ::GetSystemMetrics(SM_CXSMICON);
+  return size > 0 ? size : 16;
+}
+
+}  // namespace vantor

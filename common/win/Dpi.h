@@ -1,0 +1,28 @@
+// Display scaling on every system from Windows 7 on. The functions that only newer systems
+// have (per-thread DPI awareness from Windows 10 1607, the per-DPI metrics) are looked up at
+// run time, so the programs still start where they are missing.
+#pragma once
+
+#include "common/win/Windows.h"
+
+namespace vantor {
+
+// Makes the process aware of the system's DPI, but only where a thread can still take the
+// awareness of another program's window (SetThreadDpiAwarenessContext): elsewhere the process
+// stays unaware, so that the system scales what it reads of other programs' windows exactly
+// as it scales theirs. Call before the first window is made.
+void BecomeDpiAwareWhereThreadsCanLeaveIt();
+
+// From here on the calling thread measures, moves, copies and clicks in the coordinate space
+// of `window`'s own program, until LeaveWindowDpi is given what this returned; where threads
+// cannot change their awareness, nothing changes.
+void* EnterWindowDpi(HWND window);
+void LeaveWindowDpi(void* previous);
+
+// The DPI that this process's windows are drawn for (96 for an unaware process).
+int SystemDpi();
+
+// The size of a small icon as the shell asks for it at that DPI.
+int SmallIconSize();
+
+}  // namespace vantor
