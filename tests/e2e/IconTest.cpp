@@ -1,6 +1,10 @@
 // The progress icon as a user sees it: temp.ico in the program folder and the icon window.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <vector>
+
+#include "common/core/Canvas.h"
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
 #include "tests/e2e/VantorProgram.h"
@@ -79,19 +83,29 @@ TEST_F(IconTest, TheIconWindowShowsTheIconAtItsSavedPlace) {
     ::GetWindowRect(station, &rect);
     return ::IsWindowVisible(station) && rect.left == 300 && rect.top == 150;
   }));
-  // What the screen shows there is the icon.
+  // What the screen shows there is the icon, 240 twips square, by whole pixels.
   const std::string ico = IcoOf(100);
   ::Sleep(300);
   HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  const std::map<int, int> sizes = {{96, 16}, {120, 20}, {144, 24}, {192, 32}};
+  ASSERT_EQ(sizes.count(dpi), 1u) << dpi;
+  const int size = sizes.at(dpi);
+  EXPECT_EQ(rect.right - rect.left, size);
+  EXPECT_EQ(rect.bottom - rect.top, size);
+  std::vector<std::uint32_t> index(256);
+  for (std::uint32_t i = 0; i < 256; ++i) index[i] = i;
+  const std::vector<std::uint32_t> source = ScaleByWholePixels(index, 16, size);
   int same = 0;
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const std::uint32_t at = source[static_cast<std::size_t>(y * size + x)];
       const COLORREF c = ::GetPixel(screen, 300 + x, 150 + y);
-      same += (c == IcoPixel(ico, x, y)) ? 1 : 0;
+      same += (c == IcoPixel(ico, static_cast<int>(at % 16), static_cast<int>(at / 16))) ? 1 : 0;
     }
   }
   ::ReleaseDC(nullptr, screen);
-  EXPECT_EQ(same, 256);
+  EXPECT_EQ(same, size * size);
   EXPECT_TRUE(vantor.Exit(p));
   const std::string ini = ReadBytes(vantor.File(L"Vantor.ini"));
   EXPECT_NE(ini.find("top=150\r\nleft=300\r\n"), std::string::npos) << ini;

@@ -1,8 +1,12 @@
 // The icon file, the icon loaded back from it, pictures and the notification area.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
+#include "common/win/Dib.h"
+#include "common/win/Dpi.h"
 #include "common/win/Windows.h"
 #include "station/win/TrayIcon.h"
 #include "tests/support/Harness.h"
@@ -12,32 +16,27 @@
 namespace vantor {
 namespace {
 
-// The pixels of an icon as drawn on a white 16 x 16 bitmap, as colour words.
-Canvas Rendered(HICON icon) {
+// The pixels of an icon as drawn on a white square bitmap of its size, as colour words.
+std::vector<std::uint32_t> Rendered(HICON icon, int size) {
   HDC screen = ::GetDC(nullptr);
   HDC dc = ::CreateCompatibleDC(screen);
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = ::SelectObject(dc, bitmap);
-  RECT all{0, 0, 16, 16};
+  RECT all{0, 0, size, size};
   ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  ::DrawIconEx(dc, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+  ::DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   ::GdiFlush();
-  Canvas canvas;
   const auto* p = static_cast<const std::uint32_t*>(bits);
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
-      const std::uint32_t c = p[y * 16 + x];
-      canvas.SetPixel(x, y, ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-    }
-  }
+  std::vector<std::uint32_t> pixels(p, p + size * size);
+  for (std::uint32_t& c : pixels) c = SwapRedAndBlue(c);
   ::SelectObject(dc, old);
   ::DeleteObject(bitmap);
   ::DeleteDC(dc);
   ::ReleaseDC(nullptr, screen);
-  return canvas;
+  return pixels;
 }
 
 class TrayIconTest : public ::testing::Test {
@@ -58,11 +57,13 @@ TEST_F(TrayIconTest, TheWrittenFileLoadsAsTheCanvas) {
   ASSERT_TRUE(::GetIconInfo(tray.Icon(), &info));
   BITMAP color{};
   ::GetObjectW(info.hbmColor, sizeof(color), &color);
-  EXPECT_EQ(color.bmWidth, 16);
-  EXPECT_EQ(color.bmHeight, 16);
+  // The size the shell shows small icons at (16 at 96 DPI), scaled by whole pixels.
+  const int size = SmallIconSize();
+  EXPECT_EQ(color.bmWidth, size);
+  EXPECT_EQ(color.bmHeight, size);
   ::DeleteObject(info.hbmColor);
   ::DeleteObject(info.hbmMask);
-  EXPECT_EQ(Rendered(tray.Icon()), canvas);
+  EXPECT_EQ(Rendered(tray.Icon(), size), ScaleCanvas(canvas, size));
 }
 
 TEST_F(TrayIconTest, ALongerFileKeepsItsTailAndTheLoadStillWorks) {
