@@ -37,6 +37,8 @@ class CountingWindows : public WindowPort {
     ++calls;
     return inner_.WindowProcessId(window);
   }
+  std::intptr_t EnterSpaceOf(WindowHandle window) override { return inner_.EnterSpaceOf(window); }
+  void LeaveSpace(std::intptr_t previous) override { inner_.LeaveSpace(previous); }
   int calls = 0;
 
  private:

@@ -50,13 +50,14 @@ void BecomeDpiAwareWhereThreadsCanLeaveIt() {
   if (f.setProcessAware) f.setProcessAware();
 }
 
-void* EnterWindowDpi(HWND window) {
+void* WindowDpi(HWND window) {
   if (!ThreadsCanChangeAwareness() || !window) return nullptr;
-  const DpiContext context = Functions().windowContext(window);
-  return context ? Functions().setThreadContext(context) : nullptr;
+  return Functions().windowContext(window);
 }
 
-void LeaveWindowDpi(void* previous) {
+void* EnterDpi(void* awareness) { return awareness ? Functions().setThreadContext(awareness) : nullptr; }
+
+void LeaveDpi(void* previous) {
   if (previous) Functions().setThreadContext(previous);
 }
 

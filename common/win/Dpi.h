@@ -13,11 +13,12 @@ namespace vantor {
 // as it scales theirs. Call before the first window is made.
 void BecomeDpiAwareWhereThreadsCanLeaveIt();
 
+// The DPI awareness of `window`'s own program; none where threads cannot change theirs.
+void* WindowDpi(HWND window);
 // From here on the calling thread measures, moves, copies and clicks in the coordinate space
-// of `window`'s own program, until LeaveWindowDpi is given what this returned; where threads
-// cannot change their awareness, nothing changes.
-void* EnterWindowDpi(HWND window);
-void LeaveWindowDpi(void* previous);
+// of that awareness, until LeaveDpi is given what this returned; with none, nothing changes.
+void* EnterDpi(void* awareness);
+void LeaveDpi(void* previous);
 
 // The DPI that this process's windows are drawn for (96 for an unaware process).
 int SystemDpi();

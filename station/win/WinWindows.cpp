@@ -39,9 +39,13 @@ std::uint32_t WinWindows::WindowProcessId(WindowHandle window) {
 }
 
 std::intptr_t WinWindows::EnterSpaceOf(WindowHandle window) {
-  return reinterpret_cast<std::intptr_t>(EnterWindowDpi(H(window)));
+  if (window != spaceWindow_) {
+    spaceWindow_ = window;
+    spaceContext_ = WindowDpi(H(window));
+  }
+  return reinterpret_cast<std::intptr_t>(EnterDpi(spaceContext_));
 }
 
-void WinWindows::LeaveSpace(std::intptr_t previous) { LeaveWindowDpi(reinterpret_cast<void*>(previous)); }
+void WinWindows::LeaveSpace(std::intptr_t previous) { LeaveDpi(reinterpret_cast<void*>(previous)); }
 
 }  // namespace vantor

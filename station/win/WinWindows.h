@@ -15,6 +15,11 @@ class WinWindows : public WindowPort {
   std::uint32_t WindowProcessId(WindowHandle window) override;
   std::intptr_t EnterSpaceOf(WindowHandle window) override;
   void LeaveSpace(std::intptr_t previous) override;
+
+ private:
+  // The awareness of the window last entered: it stays what it was when the window was made.
+  WindowHandle spaceWindow_ = 0;
+  void* spaceContext_ = nullptr;
 };
 
 }  // namespace vantor
