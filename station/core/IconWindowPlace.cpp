@@ -1,6 +1,7 @@
 #include "station/core/IconWindowPlace.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vantor {
 namespace {
@@ -10,7 +11,9 @@ struct Span {
   std::int64_t low, high;  // high exclusive
 };
 
-std::int64_t Overlap(Span a, Span b) { return std::max<std::int64_t>(0, std::min(a.high, b.high) - std::max(a.low, b.low)); }
+std::int64_t Overlap(Span a, Span b) {
+  return std::max<std::int64_t>(0, std::min(a.high, b.high) - std::max(a.low, b.low));
+}
 
 // The gap between two spans, 0 when they touch or overlap.
 double Gap(Span a, Span b) { return static_cast<double>(std::max<std::int64_t>({0, b.low - a.high, a.low - b.high})); }

@@ -138,7 +138,8 @@ TEST_F(TrayIconTest, AFailedAddIsRetriedUntilAnAddSucceeds) {
   wc.hInstance = ::GetModuleHandleW(nullptr);
   wc.lpszClassName = L"Shell_TrayWnd";
   ::RegisterClassW(&wc);
-  HWND shell = ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND shell =
+      ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
   ASSERT_EQ(::FindWindowW(L"Shell_TrayWnd", nullptr), shell) << "this test plays the shell";
   EXPECT_FALSE(tray.NotifyIcon(NotifyMode::Add, NotifyRecord{}));
   EXPECT_TRUE(test::WaitUntil([] { return g_adds == 2; }, 3000)) << "retried a second later";
