@@ -76,7 +76,9 @@ void FillPages(MainSettings& s, PageControls& c, FilePort& files) {
 
   // 3. The picture; one that cannot be loaded is forgotten.
   Try([&] {
-    if (c.LoadIconPicture(s.IconPicture)) return;
+    bool loaded = false;
+    Try([&] { loaded = c.LoadIconPicture(s.IconPicture); });  // a load that throws has failed too
+    if (loaded) return;
     ForgetPicture(s);
     Try([&] { c.SetCheck(IDC_CheckBackImage, false); });
     Try([&] { c.SetCheck(IDC_CheckGraphImage, false); });

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "common/win/OleApartment.h"
 #include "common/win/SingleInstance.h"
 #include "common/win/WinPlatform.h"
 #include "preference/win/MainDialog.h"
@@ -15,6 +16,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (instance.AnotherIsRunning()) return 0;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+    const vantor::OleApartment ole;  // before the folder browser and the file dialogs
     vantor::preference::MainDialog dialog(folder);
     dialog.Run();
   } catch (...) {

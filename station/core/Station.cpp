@@ -55,6 +55,12 @@ void Station::Form_Load() {
     StartupDone = true;
   } catch (const std::exception&) {
     ReportError(L"Vantor起動中にエラーが発生しました。");
+    // The tray icon or the icon window, and with it the menu, are there all the same: with
+    // what was loaded and the defaults for the rest.
+    try {
+      ApplyDisplayMode();
+    } catch (const std::exception&) {
+    }
   }
 }
 
@@ -156,8 +162,8 @@ void Station::LoadWindowState() {
 }
 
 void Station::SaveWindowState() {
-  ini_.SetIniValue(L"window", L"top", std::to_wstring(host_.WindowTop()));
-  ini_.SetIniValue(L"window", L"left", std::to_wstring(host_.WindowLeft()));
+  ini_.SetIniValue(L"window", L"top", std::to_wstring(WindowTop));
+  ini_.SetIniValue(L"window", L"left", std::to_wstring(WindowLeft));
   ini_.SetIniValue(L"visible", L"window", menu_.ShowWindow ? L"1" : L"0");
   ini_.SetIniValue(L"visible", L"tasktray", menu_.ShowIcon ? L"1" : L"0");
 }
@@ -178,7 +184,11 @@ void Station::ParseSchedules() {
   // The icon picture: one that is missing or unreadable switches the picture options off.
   picture_.reset();
   if (!settings_.IconPicture.empty() && files_.FileExists(settings_.IconPicture)) {
-    picture_ = icons_.LoadPicture(settings_.IconPicture);
+    try {
+      picture_ = icons_.LoadPicture(settings_.IconPicture);
+    } catch (const std::exception&) {
+      picture_.reset();  // a picture too large or malformed to read fails like any other
+    }
   }
   if (!picture_) {
     settings_.IconBack = false;

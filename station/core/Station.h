@@ -88,6 +88,8 @@ class Station {
   void SetAlarm(bool settin);
   // The shell restarted: the tray icon is added again.
   void OnTaskbarCreated();
+  // The monitors changed: the icon window comes back onto one of them.
+  void OnDisplayChange();
 
   // Captures (StationCapture.cpp): one capture now, for the menu, whatever the schedules say.
   void CCaptureCPU();
@@ -131,7 +133,7 @@ class Station {
   bool StartupDone = false;
   std::int16_t OldShell = 0;
   std::wstring TaskName;
-  // Window state.
+  // Window state; the stored place, which only a drag changes.
   std::int32_t WindowTop = 0;
   std::int32_t WindowLeft = 0;
   bool WindowShown = false;
@@ -160,6 +162,10 @@ class Station {
   void EndBackingOff();
   void AddTrayIcon();
   void ApplyDisplayMode();
+  // Moves the icon window to its stored place, or onto the nearest work area where that
+  // place cannot be reached; then shows it if `show`.
+  void PlaceIconWindow(bool show = false);
+  void OpenPopupMenu(bool fromTray);
   void RemoveTrayIcon();
   std::wstring SaveFilePath() const;
   void CheckAlarm();
@@ -193,6 +199,7 @@ class Station {
   MenuState menu_;
   std::optional<Picture> picture_;
   bool reportOpen_ = false;
+  bool menuOpen_ = false;
   bool windowStateLoaded_ = false;
   bool iconWriteFailing_ = false;
   bool saveWatchFailing_ = false;

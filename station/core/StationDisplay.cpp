@@ -1,12 +1,23 @@
 // Where the icon is shown (tray and/or icon window), the mouse on both, mute and alarm.
 #include "station/core/Station.h"
 
+#include "station/core/ScopedFlag.h"
+
 namespace vantor {
 
 void Station::AddTrayIcon() { SysTrayIcon(PlainTooltipText(), NotifyMode::Add); }
 
+void Station::PlaceIconWindow(bool show) {
+  const WindowPlace place =
+      ReachablePlace({WindowLeft, WindowTop}, host_.WindowWidth(), host_.WindowHeight(), host_.Monitors());
+  host_.MoveWindowTo(place.left, place.top);
+  if (show) host_.ShowWindow(true);
+}
+
+void Station::OnDisplayChange() { PlaceIconWindow(); }
+
 void Station::ApplyDisplayMode() {
-  host_.MoveWindowTo(WindowLeft, WindowTop);
+  PlaceIconWindow();
   menu_.ShowWindow = WindowShown;
   host_.ShowWindow(WindowShown);
   GetTaskName();
@@ -42,7 +53,7 @@ void Station::ShowIconWindow() {
         menu_.ShowIcon = true;
       }
     } else {
-      host_.ShowWindow(true);
+      PlaceIconWindow(true);
       WindowShown = true;
       menu_.ShowWindow = true;
     }
@@ -60,7 +71,7 @@ void Station::ShowIconTaskTray() {
       TrayShown = false;
       menu_.ShowIcon = false;
       if (!menu_.ShowWindow) {
-        host_.ShowWindow(true);
+        PlaceIconWindow(true);
         WindowShown = true;
         menu_.ShowWindow = true;
       }
@@ -95,7 +106,7 @@ void Station::picIcon_MouseMove(int trayMessage) {
       }
       break;
     case kTrayRightDown:
-      host_.ShowPopupMenu(true);
+      OpenPopupMenu(true);
       break;
     default:
       break;
@@ -104,11 +115,25 @@ void Station::picIcon_MouseMove(int trayMessage) {
 
 void Station::picPercent_MouseDown(int button) {
   if (button & kLeftButton) {
+    const WindowPlace before{host_.WindowLeft(), host_.WindowTop()};
     host_.DragWindow();
+    // Only a move is stored: a click keeps the stored place even where the window was
+    // brought onto the screen from somewhere else.
+    const WindowPlace after{host_.WindowLeft(), host_.WindowTop()};
+    if (after != before) {
+      WindowLeft = after.left;
+      WindowTop = after.top;
+    }
     SaveWindowState();
   } else if (button & kRightButton) {
-    host_.ShowPopupMenu(false);
+    OpenPopupMenu(false);
   }
+}
+
+void Station::OpenPopupMenu(bool fromTray) {
+  if (menuOpen_) return;  // a click inside the open menu's loop opens no second one
+  ScopedFlag open(menuOpen_);
+  host_.ShowPopupMenu(fromTray);
 }
 
 void Station::picPercent_MouseUp() { EndBackingOff(); }

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/core/Canvas.h"
 #include "common/core/Ports.h"
+#include "station/core/IconWindowPlace.h"
 
 namespace vantor {
 
@@ -27,13 +29,17 @@ class StationHost {
   virtual void ShowWindow(bool visible) = 0;
   virtual std::int32_t WindowLeft() = 0;
   virtual std::int32_t WindowTop() = 0;
+  virtual std::int32_t WindowWidth() = 0;
+  virtual std::int32_t WindowHeight() = 0;
+  // The monitors of the desktop as they are now.
+  virtual std::vector<MonitorArea> Monitors() = 0;
 
   // The face of the icon window and its tooltip.
   virtual void ShowCanvas(const Canvas& canvas) = 0;
   virtual void SetIconWindowTip(const std::wstring& text) = 0;
   // Lets the window manager drag the icon window; returns when the drag has ended.
   virtual void DragWindow() = 0;
-  // Opens the pop-up menu at the mouse pointer. From the tray the station window first
+  // Opens the pop-up menu at the mouse pointer; returns when it has closed. From the tray the station window first
   // becomes the foreground window and pending events run once.
   virtual void ShowPopupMenu(bool fromTray) = 0;
 

@@ -71,8 +71,9 @@ bool StationWindow::Create() {
   tool.lpszText = const_cast<wchar_t*>(L"Vantor");
   ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // several lines
-  EnableTimer(StationTimer::Main, true);
+  // No tick runs inside start-up, not even in the modal loop of a start-up message box.
   Guarded([&] { station_->Form_Load(); });
+  EnableTimer(StationTimer::Main, true);
   return true;
 }
 
@@ -104,13 +105,22 @@ LRESULT StationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_LBUTTONDOWN:
       Guarded([&] { station_->picPercent_MouseDown(kLeftButton); });
+      // The drag's loop takes the button's release, so its end is this button's mouse-up.
+      Guarded([&] { station_->picPercent_MouseUp(); });
       return 0;
     case WM_RBUTTONDOWN:
       Guarded([&] { station_->picPercent_MouseDown(kRightButton); });
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
       Guarded([&] { station_->picPercent_MouseUp(); });
+      return 0;
+    case WM_XBUTTONUP:
+      Guarded([&] { station_->picPercent_MouseUp(); });
+      return TRUE;  // handled, as the extra buttons' messages want it said
+    case WM_DISPLAYCHANGE:
+      Guarded([&] { station_->OnDisplayChange(); });
       return 0;
     case WM_COMMAND:
       if (HIWORD(wParam) == 0 && lParam == 0) Guarded([&] { RunMenuCommand(LOWORD(wParam)); });
@@ -162,8 +172,6 @@ void StationWindow::DragWindow() {
 }
 
 void StationWindow::ShowPopupMenu(bool fromTray) {
-  if (menuOpen_) return;  // a tick running inside the open menu's loop opens no second one
-  menuOpen_ = true;
   if (fromTray) {
     ::SetForegroundWindow(hwnd_);
     MSG msg;
@@ -185,7 +193,6 @@ void StationWindow::ShowPopupMenu(bool fromTray) {
   // The chosen entry arrives as WM_COMMAND, like any menu command.
   ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
   ::PostMessageW(hwnd_, WM_NULL, 0, 0);
-  menuOpen_ = false;
 }
 
 void StationWindow::RunMenuCommand(UINT command) {
@@ -297,6 +304,33 @@ std::int32_t StationWindow::WindowTop() {
   RECT rect{};
   ::GetWindowRect(hwnd_, &rect);
   return rect.top;
+}
+
+std::int32_t StationWindow::WindowWidth() {
+  RECT rect{};
+  ::GetWindowRect(hwnd_, &rect);
+  return rect.right - rect.left;
+}
+
+std::int32_t StationWindow::WindowHeight() {
+  RECT rect{};
+  ::GetWindowRect(hwnd_, &rect);
+  return rect.bottom - rect.top;
+}
+
+std::vector<MonitorArea> StationWindow::Monitors() {
+  std::vector<MonitorArea> monitors;
+  const auto add = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(monitor, &info)) {
+      const auto rect = [](const RECT& r) { return ScreenRect{r.left, r.top, r.right, r.bottom}; };
+      reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back({rect(info.rcMonitor), rect(info.rcWork)});
+    }
+    return TRUE;
+  };
+  ::EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
 }
 
 void StationWindow::Quit() {

@@ -36,7 +36,7 @@ class StationWindow : public StationHost {
   StationWindow& operator=(const StationWindow&) = delete;
   ~StationWindow() override;
 
-  // Creates the window, starts the main timer and runs the station's start-up.
+  // Creates the window, runs the station's start-up, then starts the main timer.
   bool Create();
   HWND Handle() const { return hwnd_; }
 
@@ -51,6 +51,9 @@ class StationWindow : public StationHost {
   void ShowWindow(bool visible) override;
   std::int32_t WindowLeft() override;
   std::int32_t WindowTop() override;
+  std::int32_t WindowWidth() override;
+  std::int32_t WindowHeight() override;
+  std::vector<MonitorArea> Monitors() override;
   void ShowCanvas(const Canvas& canvas) override;
   void SetIconWindowTip(const std::wstring& text) override;
   void DragWindow() override;
@@ -76,7 +79,6 @@ class StationWindow : public StationHost {
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  bool menuOpen_ = false;
   Canvas canvas_;
   TrayIcon tray_;
   std::unique_ptr<Station> station_;

@@ -175,7 +175,8 @@ bool TrayIcon::NotifyIcon(NotifyMode mode, const NotifyRecord& record) {
       pendingAdd_ = record;
       addRetries_ = 0;
       ::SetTimer(hwnd_, kRetryTimer, 1000, nullptr);
-    } else if (mode == NotifyMode::Delete && pendingAdd_) {
+    } else if ((mode == NotifyMode::Delete || mode == NotifyMode::Add) && pendingAdd_) {
+      // Deleted, or added by another call (the shell announced itself): no more retries.
       pendingAdd_.reset();
       ::KillTimer(hwnd_, kRetryTimer);
     }

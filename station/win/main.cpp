@@ -2,28 +2,11 @@
 #include "common/win/Windows.h"
 
 #include "common/win/Dpi.h"
+#include "common/win/OleApartment.h"
 #include "common/win/SingleInstance.h"
 #include "common/win/WinPlatform.h"
 #include "station/win/RealAdapters.h"
 #include "station/win/StationWindow.h"
-
-namespace {
-
-// COM on the user-interface thread, for the imaging component of the captures.
-class ComApartment {
- public:
-  ComApartment() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (SUCCEEDED(result_)) ::CoUninitialize();
-  }
-
- private:
-  HRESULT result_;
-};
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace vantor;
@@ -38,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
 
   RealAdapters adapters;
-  ComApartment com;
+  OleApartment com;
   StationWindow station(instance, adapters.For(folder));
   if (!station.Create()) return 1;
 

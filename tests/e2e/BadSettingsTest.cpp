@@ -23,6 +23,10 @@ TEST(BadSettings, AnUnreadableValueAtStartUpIsReportedAndVantorRunsOn) {
     ASSERT_NE(box, nullptr) << content;
     EXPECT_EQ(WindowText(box), L"Vantor Error");
     EXPECT_EQ(MessageText(box), L"Vantor起動中にエラーが発生しました。");
+    if (reloadFails) {
+      ::Sleep(1500);  // start-up stopped before its first icon: a tick would write one
+      EXPECT_FALSE(Exists(vantor.File(L"temp.ico"))) << "no tick runs inside start-up; " << content;
+    }
     CloseMessageBox(box);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
     if (reloadFails) {
@@ -37,6 +41,7 @@ TEST(BadSettings, AnUnreadableValueAtStartUpIsReportedAndVantorRunsOn) {
     }
     ::Sleep(1500);  // a tick or more
     EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr) << content;
+    EXPECT_TRUE(TrayHolds(FindProcessWindow(p.Id(), L"VantorTrayIcon"))) << "the way to the menu; " << content;
     EXPECT_TRUE(p.Running()) << content;
     EXPECT_TRUE(vantor.Exit(p));
     EXPECT_EQ(ReadBytes(vantor.File(L"Vantor.ini")), content) << "the file is kept as it was";

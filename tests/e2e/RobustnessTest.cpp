@@ -22,15 +22,6 @@ std::string Ico(const MainSettings& settings, std::int16_t percent) {
 
 std::string DefaultIco(std::int16_t percent) { return Ico(MainSettings{}, percent); }
 
-// Whether the notification area holds the icon (window, id 1): modifying it succeeds only then.
-bool TrayHolds(HWND window) {
-  NOTIFYICONDATAW data{};
-  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-  data.hWnd = window;
-  data.uID = 1;
-  return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
-
 TEST(Robustness, TwoCopiesStartedAtTheSameMomentLeaveOneRunning) {
   VantorProgram vantor;
   Process a = Process::Start(vantor.Exe());

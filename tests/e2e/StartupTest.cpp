@@ -73,5 +73,28 @@ TEST(Startup, ExitSavesTheWindowStateAndKeepsEverythingElse) {
   EXPECT_NE(ini.find("window=1\r\ntasktray=1\r\n"), std::string::npos) << ini;
 }
 
+TEST(Startup, AWindowStoredOffTheScreenIsShownOnItAndItsStoredPlaceStays) {
+  VantorProgram vantor;
+  WriteBytes(vantor.File(L"Vantor.ini"),
+             "[window]\r\ntop=3000\r\nleft=4000\r\n[visible]\r\nwindow=1\r\ntasktray=0\r\n");
+  Process p = vantor.Start();
+  HWND station = vantor.StationWindow(p);
+  RECT work{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  RECT rect{};
+  const auto inTheCorner = [&] {
+    ::GetWindowRect(station, &rect);
+    return ::IsWindowVisible(station) && rect.right == work.right && rect.bottom == work.bottom;
+  };
+  EXPECT_TRUE(WaitUntil(inTheCorner)) << rect.left << "," << rect.top;
+  // The screen changes under the window: it comes back.
+  ::SetWindowPos(station, nullptr, 5000, -900, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SendMessageW(station, WM_DISPLAYCHANGE, 24, MAKELPARAM(work.right, work.bottom));
+  EXPECT_TRUE(inTheCorner()) << rect.left << "," << rect.top;
+  ASSERT_TRUE(vantor.Exit(p));
+  const std::string ini = ReadBytes(vantor.File(L"Vantor.ini"));
+  EXPECT_NE(ini.find("top=3000\r\nleft=4000\r\n"), std::string::npos) << ini;
+}
+
 }  // namespace
 }  // namespace vantor::test

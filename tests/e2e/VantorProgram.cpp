@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
 namespace vantor::test {
 
 VantorProgram::VantorProgram() {
@@ -57,5 +59,13 @@ std::wstring MessageText(HWND box) {
 }
 
 void CloseMessageBox(HWND box) { ::PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+bool TrayHolds(HWND window) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 1;
+  return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
 
 }  // namespace vantor::test

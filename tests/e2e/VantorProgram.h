@@ -34,5 +34,7 @@ class VantorProgram {
 // The text of a message box's message (its static control).
 std::wstring MessageText(HWND box);
 void CloseMessageBox(HWND box);
+// Whether the notification area holds the icon (window, id 1): modifying it succeeds only then.
+bool TrayHolds(HWND window);
 
 }  // namespace vantor::test

@@ -183,6 +183,9 @@ class FakeHost : public StationHost {
   void ShowWindow(bool v) override { visible = v; }
   std::int32_t WindowLeft() override { return left; }
   std::int32_t WindowTop() override { return top; }
+  std::int32_t WindowWidth() override { return 16; }
+  std::int32_t WindowHeight() override { return 16; }
+  std::vector<MonitorArea> Monitors() override { return monitors; }
   void Quit() override { quit = true; }
   void ShowCanvas(const Canvas& c) override { canvas = c; }
   void SetIconWindowTip(const std::wstring& text) override { windowTip = text; }
@@ -190,7 +193,10 @@ class FakeHost : public StationHost {
     ++drags;
     left += dragBy;
   }
-  void ShowPopupMenu(bool fromTray) override { menus.push_back(fromTray); }
+  void ShowPopupMenu(bool fromTray) override {
+    menus.push_back(fromTray);
+    if (auto inside = std::exchange(onMenu, nullptr)) inside();
+  }
   void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
   std::wstring DateTimeText(FileStamp stamp) override { return L"T" + std::to_wstring(stamp); }
   std::intptr_t ShellOpen(const std::wstring& file) override {
@@ -207,10 +213,12 @@ class FakeHost : public StationHost {
   int topMode = -1;
   bool visible = false, sized = false, quit = false;
   std::int32_t left = 0, top = 0;
+  std::vector<MonitorArea> monitors;
   Canvas canvas;
   std::wstring windowTip;
   int drags = 0, dragBy = 0;
   std::vector<bool> menus;
+  std::function<void()> onMenu;  // runs once inside the next open menu
   std::vector<std::wstring> messages;
   std::vector<std::wstring> opened, stopMessages;
   std::intptr_t shellResult = 42;
@@ -235,6 +243,7 @@ class FakeIcons : public IconPort {
     return true;
   }
   std::optional<Picture> LoadPicture(const std::wstring& path) override {
+    if (path == throwingPicture) throw std::runtime_error("picture too large");
     auto it = pictures.find(path);
     if (it == pictures.end()) return std::nullopt;
     return it->second;
@@ -252,6 +261,7 @@ class FakeIcons : public IconPort {
   int loads = 0;
   std::map<std::wstring, std::vector<std::uint8_t>> files;
   std::map<std::wstring, Picture> pictures;
+  std::wstring throwingPicture;
   std::vector<std::pair<NotifyMode, NotifyRecord>> calls;
 };
 

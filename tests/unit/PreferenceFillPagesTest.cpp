@@ -41,6 +41,7 @@ class FakeControls : public PageControls {
   }
   bool LoadIconPicture(const std::wstring& path) override {
     loads.push_back(path);
+    if (!path.empty()) Fail(IDC_PicPreview);
     return path.empty() || readable.count(path) > 0;
   }
 
@@ -137,8 +138,9 @@ TEST(PreferenceFillPages, ValuesASliderDoesNotAcceptLeaveItAsItIs) {
 TEST(PreferenceFillPages, AStoredPictureThatCannotBeLoadedIsForgotten) {
   const std::wstring bmp = L"C:\\p.bmp";
   struct Case {
-    bool exists, readable, back;
-  } cases[] = {{true, true, true}, {false, false, false}, {true, false, false}};
+    bool exists, readable, throws, back;
+  } cases[] = {{true, true, false, true}, {false, false, false, false}, {true, false, false, false},
+               {true, true, true, false}};
   for (const Case& k : cases) {
     MainSettings s;
     s.IconPicture = bmp;
@@ -147,13 +149,14 @@ TEST(PreferenceFillPages, AStoredPictureThatCannotBeLoadedIsForgotten) {
     test::FakeFiles files;
     if (k.exists) files.stamps[bmp] = 1;
     if (k.readable) c.readable.insert(bmp);
+    if (k.throws) c.failing = {IDC_PicPreview};
     FillPages(s, c, files);
-    EXPECT_EQ(s.IconBack, k.back) << k.exists << k.readable;
+    EXPECT_EQ(s.IconBack, k.back) << k.exists << k.readable << k.throws;
     EXPECT_EQ(s.IconGraph, k.back);
     EXPECT_EQ(c.checks[IDC_CheckBackImage], k.back);
     EXPECT_EQ(c.checks[IDC_CheckGraphImage], k.back);
-    EXPECT_EQ(s.IconPicture, k.readable ? bmp : L"");
-    EXPECT_EQ(c.texts[IDC_txtIconImage], k.readable ? bmp : L"");
+    EXPECT_EQ(s.IconPicture, k.back ? bmp : L"");
+    EXPECT_EQ(c.texts[IDC_txtIconImage], k.back ? bmp : L"");
   }
 }
 

@@ -160,6 +160,14 @@ TEST_F(StationIconTest, AMissingPictureSwitchesThePictureOptionsOff) {
   EXPECT_TRUE(station.Settings().IconBack);
   ASSERT_TRUE(station.IconPicture().has_value());
   EXPECT_EQ(host.canvas.Pixel(12, 2), 0x00FF00u);  // above the digits, inside the frame
+
+  files.stamps[L"C:\\pics\\huge.bmp"] = 1;
+  icons.throwingPicture = L"C:\\pics\\huge.bmp";
+  SetIni(L"icon", L"picture", L"C:\\pics\\huge.bmp");
+  files.stamps[Path(kLinksLst)] = 10;
+  station.timMain_Timer();
+  EXPECT_FALSE(station.Settings().IconBack) << "a load that throws fails like any other, silently";
+  EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(StationIconTest, BothPlacesHiddenStillShowsTheTrayIcon) {
@@ -195,6 +203,54 @@ TEST_F(StationIconTest, TogglesNeverLeaveNothingVisible) {
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"tasktray"), L"0");
 }
 
+TEST(IconWindowPlace, ThePlaceIsKeptOnAWorkAreaElseMovedOntoTheNearest) {
+  const MonitorArea one{{0, 0, 1024, 768}, {0, 0, 1024, 738}};  // a task bar along the bottom
+  const MonitorArea right{{1024, 0, 2048, 768}, {1024, 0, 2048, 768}};
+  const MonitorArea left{{-1280, -256, 0, 768}, {-1280, -256, 0, 768}};
+  const MonitorArea above{{1024, -500, 2048, 0}, {1024, -500, 2048, 0}};
+  constexpr std::int32_t kMax = 2147483647, kMin = -2147483647 - 1;
+  const struct {
+    WindowPlace stored;
+    std::vector<MonitorArea> monitors;
+    WindowPlace shown;
+  } rows[] = {
+      {{100, 100}, {one}, {100, 100}},
+      {{1008, 722}, {one}, {1008, 722}},      // the last place wholly inside
+      {{4000, 3000}, {one}, {1008, 722}},     // a larger screen's place
+      {{100, 730}, {one}, {100, 722}},        // on the task bar
+      {{-50, -20}, {one}, {0, 0}},
+      {{kMax, kMin}, {one}, {1008, 0}},
+      {{1500, 100}, {one, right}, {1500, 100}},
+      {{3000, 100}, {one, right}, {2032, 100}},  // a monitor unplugged on the right
+      {{1020, 100}, {one, right}, {1024, 100}},  // mostly on the right one
+      {{1012, 100}, {one, right}, {1008, 100}},
+      {{-2000, 900}, {one, left}, {-1280, 752}},
+      {{1100, -700}, {one, above}, {1100, -500}},  // nearer to the one above than to the first
+      {{4000, 3000}, {}, {4000, 3000}},          // no monitors reported
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ReachablePlace(row.stored, 16, 16, row.monitors), row.shown) << row.stored.left << "," << row.stored.top;
+  }
+}
+
+TEST_F(StationIconTest, TheIconWindowIsPlacedAtStartUpOnDisplayChangeAndWhenShownAndTheStoredPlaceStays) {
+  host.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 768}}};
+  SetIni(L"window", L"top", L"3000");
+  SetIni(L"window", L"left", L"4000");
+  station.Form_Load();
+  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(1008, 752));
+  host.monitors = {{{0, 0, 640, 480}, {0, 0, 640, 480}}};
+  station.OnDisplayChange();
+  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(624, 464));
+  host.monitors = {{{0, 0, 800, 600}, {0, 0, 800, 600}}};
+  station.ShowIconTaskTray();  // hiding the tray shows the window
+  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(784, 584));
+  station.picPercent_MouseDown(kLeftButton);  // a click, no move
+  station.ExitVantor();
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"4000");
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"top"), L"3000");
+}
+
 TEST_F(StationIconTest, MouseOnTrayAndIconWindow) {
   station.Form_Load();
   StartAgent(0);
@@ -220,6 +276,14 @@ TEST_F(StationIconTest, MouseOnTrayAndIconWindow) {
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"30");
   station.picPercent_MouseDown(kRightButton);
   EXPECT_EQ(host.menus, (std::vector<bool>{true, false}));
+  // A click inside the open menu opens no second one; a menu that fails leaves the way open.
+  host.onMenu = [&] {
+    station.picIcon_MouseMove(516);
+    throw std::runtime_error("no menu");
+  };
+  EXPECT_THROW(station.picPercent_MouseDown(kRightButton), std::runtime_error);
+  station.picIcon_MouseMove(516);
+  EXPECT_EQ(host.menus, (std::vector<bool>{true, false, false, true}));
 }
 
 TEST_F(StationIconTest, MuteAlarmShellRestartAndExit) {

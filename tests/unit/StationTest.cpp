@@ -77,6 +77,7 @@ TEST_F(StationTest, ABadSettingAtStartUpIsReportedAndTheStationRunsOn) {
   ASSERT_EQ(host.errors, std::vector<std::wstring>{L"Vantor起動中にエラーが発生しました。"});
   EXPECT_FALSE(station.StartupDone);
   EXPECT_EQ(station.Settings().ColorGraph, 255);
+  EXPECT_EQ(icons.Calls(NotifyMode::Add).size(), 1u) << "the tray icon and its menu are there";
   StartAgent(113);
   station.timMain_Timer();
   EXPECT_EQ(station.Percent, 50);
@@ -261,7 +262,8 @@ TEST_F(StationTest, WindowStateRoundsTiesToEvenAndIsSavedAtExit) {
   EXPECT_TRUE(station.DeleteUDAicon);
   EXPECT_EQ(host.top, 124);
   EXPECT_TRUE(host.visible);
-  host.left = 300;
+  host.dragBy = 300 - 122;
+  station.picPercent_MouseDown(kLeftButton);
   station.ExitVantor();
   EXPECT_TRUE(host.quit);
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"300");
@@ -285,9 +287,11 @@ TEST_F(StationTest, AFailedStartUpDoesNotOverwriteTheStoredWindowState) {
 
 TEST_F(StationTest, ABadWindowPositionIsAStartUpError) {
   SetIni(L"window", L"top", L"top of screen");
+  SetIni(L"visible", L"tasktray", L"0");
   station.Form_Load();
   EXPECT_EQ(host.errors.size(), 1u);
   EXPECT_FALSE(station.StartupDone);
+  EXPECT_TRUE(station.Menu().ShowIcon && icons.Calls(NotifyMode::Add).size() == 1u) << "the defaults show the tray";
 }
 
 TEST_F(StationTest, APriorityFileThatCannotBeDeletedIsAStartUpError) {

@@ -12,6 +12,7 @@
 #include "tests/support/Harness.h"
 
 #include <psapi.h>
+#include <shellapi.h>
 
 namespace vantor {
 namespace {
@@ -118,6 +119,37 @@ TEST_F(TrayIconTest, AddModifyAndDeleteSucceed) {
   EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Modify, record));
   EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Delete, record));
   EXPECT_FALSE(tray.NotifyIcon(NotifyMode::Modify, record)) << "gone";
+}
+
+// A shell played by the test (Wine hands it each call as WM_COPYDATA, the message in dwData):
+// it counts the adds and refuses them while it is not ready.
+int g_adds = 0;
+bool g_shellReady = false;
+
+LRESULT CALLBACK SlowShell(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COPYDATA) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  if (reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData != NIM_ADD) return TRUE;
+  ++g_adds;
+  return g_shellReady;
+}
+
+TEST_F(TrayIconTest, AFailedAddIsRetriedUntilAnAddSucceeds) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = SlowShell;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"Shell_TrayWnd";
+  ::RegisterClassW(&wc);
+  HWND shell =
+      ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_EQ(::FindWindowW(L"Shell_TrayWnd", nullptr), shell) << "this test plays the shell";
+  EXPECT_FALSE(tray.NotifyIcon(NotifyMode::Add, NotifyRecord{}));
+  EXPECT_TRUE(test::WaitUntil([] { return g_adds == 2; }, 3000)) << "retried a second later";
+  g_shellReady = true;
+  EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Add, NotifyRecord{}));  // as after the shell's announcement
+  test::WaitUntil([] { return false; }, 2500);
+  EXPECT_EQ(g_adds, 3) << "no retry after an add that succeeded";
+  ::DestroyWindow(shell);
+  ::UnregisterClassW(wc.lpszClassName, wc.hInstance);
 }
 
 TEST_F(TrayIconTest, PicturesLoadFromBitmapFiles) {
