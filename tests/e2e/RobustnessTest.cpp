@@ -8,6 +8,7 @@
 
 #include <shellapi.h>
 
+#include "station/win/PopupMenu.h"
 #include "tests/e2e/AgentDriver.h"
 #include "tests/e2e/VantorProgram.h"
 
@@ -80,6 +81,25 @@ TEST(Robustness, AnUnwritableIconFileIsReportedAndVantorRunsOn) {
   EXPECT_TRUE(p.Running());
   HWND again = vantor.WaitForMessageBox(p, 0);
   EXPECT_EQ(again, nullptr) << "reported once: " << testing::PrintToString(MessageText(again));
+  EXPECT_TRUE(vantor.Exit(p));
+}
+
+TEST(Robustness, VantorsOwnWritesThatFailAreReportedOnceAndVantorRunsOn) {
+  VantorProgram vantor;
+  ::CreateDirectoryW(vantor.File(L"Vantor.ini").c_str(), nullptr);  // nothing can be written there
+  Process p = vantor.StartAndSettle();
+  vantor.Command(p, kCmdShowWindow);
+  HWND box = vantor.WaitForMessageBox(p);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box), L"エラーが-SaveWindowState-で発生しました。");
+  EXPECT_EQ(WindowText(box), L"Vantor Error");
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+  vantor.Command(p, kCmdShowWindow);
+  vantor.Command(p, kCmdUDAHideAlways);
+  ::Sleep(1000);
+  EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr) << "reported once";
+  EXPECT_TRUE(p.Running());
   EXPECT_TRUE(vantor.Exit(p));
 }
 
