@@ -249,27 +249,26 @@ TEST(Preference, ANewColourReachesTheRunningMonitorsIcon) {
   HWND main = P::MainWindow(p);
   ASSERT_NE(main, nullptr);
 
-  // The background colour through the colour dialog: red 0, green 200, blue 0.
-  ::PostMessageW(P::Control(main, IDC_PicIconColor0), BM_CLICK, 0, 0);
-  HWND dialog = WaitForDialog(p, main);
-  ASSERT_NE(dialog, nullptr);
+  // The background colour through the colour dialog: red 0, green 200, blue 0; and pure black
+  // for the frame, whose stored 0 would mean its default blue.
   const struct {
-    int id;
-    const wchar_t* value;
-  } fields[] = {{706, L"0"}, {707, L"200"}, {708, L"0"}};
-  for (const auto& f : fields) {
-    ::SendDlgItemMessageW(dialog, f.id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(f.value));
+    int palette;
+    const wchar_t *red, *green, *blue;
+  } picks[] = {{IDC_PicIconColor0, L"0", L"200", L"0"}, {IDC_PicIconColor2, L"0", L"0", L"0"}};
+  for (const auto& pick : picks) {
+    ::PostMessageW(P::Control(main, pick.palette), BM_CLICK, 0, 0);
+    HWND dialog = WaitForDialog(p, main);
+    ASSERT_NE(dialog, nullptr);
+    const struct {
+      int id;
+      const wchar_t* value;
+    } fields[] = {{706, pick.red}, {707, pick.green}, {708, pick.blue}};
+    for (const auto& f : fields) {
+      ::SendDlgItemMessageW(dialog, f.id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(f.value));
+    }
+    ::SendMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
   }
-  ::SendMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
-
-  // Pure black for the frame, whose stored 0 would mean its default blue.
-  ::PostMessageW(P::Control(main, IDC_PicIconColor2), BM_CLICK, 0, 0);
-  dialog = WaitForDialog(p, main);
-  ASSERT_NE(dialog, nullptr);
-  for (int id : {706, 707, 708}) ::SendDlgItemMessageW(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"0"));
-  ::SendMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
 
   Click(main, IDC_cmdOK1);
   EXPECT_NE(ReadBytes(vantor.File(L"Vantor.ini")).find("back=51200"), std::string::npos)
