@@ -179,3 +179,8 @@
 #define IDS_PriorityLow 907
 #define IDS_SettingsUnreadable 3020
 #define IDS_LinksNotWritten 3021
+#define IDS_SettingsNotWritten 3022
+#define IDS_PriorityNotWritten 3023
+#define IDS_LinksUnreadable 3024
+#define IDS_LinksReplaceQuestion 3025
+#define IDS_NotInCodePage 3026

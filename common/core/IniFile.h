@@ -26,14 +26,15 @@ class IniFile {
   std::wstring GetIniValue(const std::wstring& section, const std::wstring& key) const {
     return profile_.Read(Path(kVantorIni), section, key);
   }
-  void SetIniValue(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-    profile_.Write(Path(kVantorIni), section, key, value);
+  // The writes return false when the file could not be written.
+  bool SetIniValue(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    return profile_.Write(Path(kVantorIni), section, key, value);
   }
   std::wstring GetPriorityValue(const std::wstring& section, const std::wstring& key) const {
     return profile_.Read(Path(kPriorityIni), section, key);
   }
-  void SetPriorityValue(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-    profile_.Write(Path(kPriorityIni), section, key, value);
+  bool SetPriorityValue(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    return profile_.Write(Path(kPriorityIni), section, key, value);
   }
 
  private:

@@ -35,15 +35,21 @@ LinkReadResult ParseLinks(std::wstring_view text) {
 
 void LoadLinks(LinkFilePort& files, const std::wstring& path, LinkList& list) {
   list = LinkList{};
-  std::optional<std::wstring> text = files.ReadText(path);
-  if (!text) {
+  TextRead file = files.ReadText(path);
+  if (file.outcome == TextReadOutcome::Missing) {
     // Missing: create it with the default bookmark. Whether that worked or someone else
     // created it meanwhile, one more read decides; there is no further retry.
     files.CreateText(path, kDefaultLinksText);
-    text = files.ReadText(path);
-    if (!text) return;
+    file = files.ReadText(path);
+    if (file.outcome == TextReadOutcome::Missing) return;
   }
-  LinkReadResult read = ParseLinks(*text);
+  if (file.outcome == TextReadOutcome::Partial) {
+    // The last line read may be cut short: only whole lines count.
+    const std::size_t lf = file.text.rfind(L'\n');
+    file.text.resize(lf == std::wstring::npos ? 0 : lf + 1);
+    list.ReadWhole = false;
+  }
+  LinkReadResult read = ParseLinks(file.text);
   list.Links = std::move(read.Links);
   list.Complete = read.Complete;
   list.Unread = std::move(read.Unread);

@@ -19,7 +19,8 @@ class ProfilePort {
   // The value, cut to 1023 bytes of the file's code page; "" when missing.
   virtual std::wstring Read(const std::wstring& path, const std::wstring& section,
                             const std::wstring& key) = 0;
-  virtual void Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+  // False when the file could not be written (held by another program, read-only, a full disk).
+  virtual bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) = 0;
 };
 

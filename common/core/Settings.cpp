@@ -134,7 +134,7 @@ void LoadSettings(const IniFile& ini, MainSettings& settings, SettingsReader rea
   }
 }
 
-void SaveSettings(IniFile& ini, const MainSettings& settings, const std::wstring& uda,
+bool SaveSettings(IniFile& ini, const MainSettings& settings, const std::wstring& uda,
                   const std::wstring& other) {
   for (const KeyDef& def : kKeys) {
     std::wstring value = SaveText(def, settings);
@@ -143,8 +143,9 @@ void SaveSettings(IniFile& ini, const MainSettings& settings, const std::wstring
       if (member == &S::PriorityUda) value = uda;
       if (member == &S::PriorityOther) value = other;
     }
-    ini.SetIniValue(def.section, def.key, value);
+    if (!ini.SetIniValue(def.section, def.key, value)) return false;
   }
+  return true;
 }
 
 }  // namespace vantor

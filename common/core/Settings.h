@@ -61,7 +61,8 @@ enum class SettingsReader { Vantor, Preference };
 void LoadSettings(const IniFile& ini, MainSettings& settings, SettingsReader reader);
 
 // Writes all 35 keys in order; `uda` and `other` are the priority page's two name fields.
-void SaveSettings(IniFile& ini, const MainSettings& settings, const std::wstring& uda,
+// Stops at the first write that fails and returns false; true when every key was written.
+bool SaveSettings(IniFile& ini, const MainSettings& settings, const std::wstring& uda,
                   const std::wstring& other);
 
 }  // namespace vantor

@@ -37,9 +37,9 @@ std::wstring WinProfile::Read(const std::wstring& path, const std::wstring& sect
   return CutToAnsiBytes(std::wstring(buffer.data()), 1023);
 }
 
-void WinProfile::Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+bool WinProfile::Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                        const std::wstring& value) {
-  ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+  return ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != 0;
 }
 
 namespace {

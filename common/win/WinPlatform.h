@@ -12,7 +12,7 @@ namespace vantor {
 class WinProfile : public ProfilePort {
  public:
   std::wstring Read(const std::wstring& path, const std::wstring& section, const std::wstring& key) override;
-  void Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+  bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
              const std::wstring& value) override;
 };
 

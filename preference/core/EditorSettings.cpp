@@ -27,7 +27,9 @@ class FallbackProfile : public ProfilePort {
     if (blanked.count(Name(section, key))) return L"";
     return inner_.Read(path, section, key);
   }
-  void Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) override {}
+  bool Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) override {
+    return false;  // the load writes nothing
+  }
 
   static std::wstring Name(const std::wstring& section, const std::wstring& key) {
     return L"[" + Lower(section) + L"] " + Lower(key);

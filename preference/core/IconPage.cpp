@@ -25,7 +25,13 @@ std::int32_t PaletteColour(const MainSettings& settings, int index) {
 }
 
 void SetPaletteColour(MainSettings& settings, int index, std::int32_t colour) {
-  settings.*PaletteMember(index) = colour;
+  settings.*PaletteMember(index) = StoredColour(index, colour);
+}
+
+std::int32_t StoredColour(int index, std::int32_t colour) {
+  const bool zeroIsDefault = PaletteMember(index) != &MainSettings::ColorBack &&
+                             PaletteMember(index) != &MainSettings::ColorShadow;
+  return colour == 0 && zeroIsDefault ? kStoredBlack : colour;
 }
 
 TwipPoint MarkerPosition(int index) {

@@ -17,7 +17,16 @@ inline constexpr std::int16_t kPreviewPercent = 50;
 // Palette entry 0 background, 1 graph, 2 frame, 3 text, 4 shadow. Both throw
 // std::out_of_range for any other index.
 std::int32_t PaletteColour(const MainSettings& settings, int index);
+// Stores the colour the user picked as StoredColour gives it.
 void SetPaletteColour(MainSettings& settings, int index, std::int32_t colour);
+
+// The colour word that stands for pure black where a stored 0 means the key's default (graph,
+// frame, text): the nearest word that is not 0, one step of red, which every copy of both
+// programs reads back as itself.
+inline constexpr std::int32_t kStoredBlack = 1;
+// The colour word kept for a picked `colour` of palette entry `index`: pure black becomes
+// kStoredBlack for the entries whose default is not black; everything else stays as picked.
+std::int32_t StoredColour(int index, std::int32_t colour);
 
 // Where the palette marker stands for entry `index`, in twips inside the page.
 struct TwipPoint {

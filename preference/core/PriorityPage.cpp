@@ -75,21 +75,34 @@ void PriorityPage::SelectExe(int position) {
 
 void PriorityPage::Frequency(int seconds, std::int16_t& setting) {
   setting = static_cast<std::int16_t>(seconds);
-  if (fixed_) ini_.SetIniValue(L"priority", L"frequency", std::to_wstring(seconds));
+  if (!fixed_) return;
+  // The slider moves in many steps: a file that stays unwritable is told once, and again
+  // only after a write succeeded in between.
+  const bool written = ini_.SetIniValue(L"priority", L"frequency", std::to_wstring(seconds));
+  if (!written && !frequencyFailing_) failure_ = WriteFailure::VantorIni;
+  frequencyFailing_ = !written;
 }
 
-void PriorityPage::Fix(bool pressed) {
-  fixed_ = pressed;
+bool PriorityPage::Fix(bool pressed) {
+  const std::wstring path = ini_.Path(kPriorityIni);
   if (pressed) {
-    Write(L"udachange", FlagText(udaTicked_));
-    if (!keepUdaLevel_) Write(L"udapriority", std::to_wstring(udaPosition_));
-    Write(L"exechange", FlagText(exeTicked_));
-    if (!keepExeLevel_) Write(L"exepriority", std::to_wstring(exePosition_));
-    return;
+    // The first failure ends the writes: the file cannot be written now.
+    const bool written = Write(L"udachange", FlagText(udaTicked_)) &&
+                         (keepUdaLevel_ || Write(L"udapriority", std::to_wstring(udaPosition_))) &&
+                         Write(L"exechange", FlagText(exeTicked_)) &&
+                         (keepExeLevel_ || Write(L"exepriority", std::to_wstring(exePosition_)));
+    fixed_ = written || files_.FileExists(path);
+    return fixed_;
+  }
+  if (files_.FileExists(path) && !files_.DeleteFile(path)) {
+    // The file stays, and so does the monitor's fixing.
+    failure_ = WriteFailure::PriorityIni;
+    fixed_ = true;
+    return fixed_;
   }
   keepUdaLevel_ = keepExeLevel_ = false;  // the file and its levels are gone
-  const std::wstring path = ini_.Path(kPriorityIni);
-  if (files_.FileExists(path)) files_.DeleteFile(path);
+  fixed_ = false;
+  return fixed_;
 }
 
 PriorityPage::Shown PriorityPage::Load(const PriorityFileState& file, const std::wstring& udaName,

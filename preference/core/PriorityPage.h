@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/core/IniFile.h"
 #include "common/core/Ports.h"
@@ -52,11 +53,18 @@ class PriorityPage {
   void SelectUda(int position);
   void SelectExe(int position);
   // The update interval in seconds: into the settings, and into Vantor.ini at once while
-  // fixing is on.
+  // fixing is on (a failing write is told once until a write succeeds).
   void Frequency(int seconds, std::int16_t& setting);
-  // The push button: pressed writes the four keys, released deletes the file.
-  void Fix(bool pressed);
+  // The push button: pressed writes the four keys, released deletes the file. Returns the
+  // state the button shows, which is the file's: a press whose writes failed is released
+  // unless the file is there all the same, and a release whose delete failed stays pressed.
+  bool Fix(bool pressed);
   bool Fixed() const { return fixed_; }
+
+  // The file that a write of the page could not make since the last call, if any (priority.ini,
+  // or Vantor.ini for the interval); the caller tells the user.
+  enum class WriteFailure { None, PriorityIni, VantorIni };
+  WriteFailure TakeWriteFailure() { return std::exchange(failure_, WriteFailure::None); }
 
   // The window load with an existing file: the choices are taken from it and fixing is
   // switched on, which rewrites the file from the page. A stored level that no list entry
@@ -69,13 +77,19 @@ class PriorityPage {
   Shown Load(const PriorityFileState& file, const std::wstring& udaName, const std::wstring& exeName);
 
  private:
-  void Write(const wchar_t* key, const std::wstring& value) { ini_.SetPriorityValue(L"priority", key, value); }
+  bool Write(const wchar_t* key, const std::wstring& value) {
+    const bool written = ini_.SetPriorityValue(L"priority", key, value);
+    if (!written) failure_ = WriteFailure::PriorityIni;
+    return written;
+  }
 
   IniFile& ini_;
   FilePort& files_;
   bool udaTicked_ = false, exeTicked_ = false, fixed_ = false;
   int udaPosition_ = kPriorityLow, exePosition_ = kPriorityLow;
   bool keepUdaLevel_ = false, keepExeLevel_ = false;  // the file's level is not the list's
+  WriteFailure failure_ = WriteFailure::None;
+  bool frequencyFailing_ = false;
 };
 
 }  // namespace vantor::preference

@@ -35,10 +35,14 @@ bool BookmarkView::CheckDetails(std::wstring& title, std::wstring& url) {
   title = ControlText(control_(IDC_txtLinkTitle));
   url = ControlText(control_(IDC_txtLinkURL));
   const LinkProblem problem = CheckLink(title, url);
-  if (problem == LinkProblem::None) return true;
+  HWND owner = ::GetAncestor(control_(IDC_lstLink), GA_ROOT);
+  if (problem == LinkProblem::None) {
+    // links.lst is kept in the ANSI code page: what it cannot hold is refused here.
+    return FitsSettingsFiles(owner, title, LoadText(IDS_LinkAddTitle)) &&
+           FitsSettingsFiles(owner, url, LoadText(IDS_LinkAddTitle));
+  }
   const int text = problem == LinkProblem::Empty ? IDS_LinkEmpty : IDS_LinkComma;
-  ::MessageBoxW(::GetAncestor(control_(IDC_lstLink), GA_ROOT), LoadText(text).c_str(), LoadText(IDS_LinkAddTitle).c_str(),
-                MB_OK | MB_ICONINFORMATION);
+  ::MessageBoxW(owner, LoadText(text).c_str(), LoadText(IDS_LinkAddTitle).c_str(), MB_OK | MB_ICONINFORMATION);
   return false;
 }
 

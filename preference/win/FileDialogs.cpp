@@ -40,6 +40,7 @@ std::optional<std::wstring> ChooseFile(HWND owner, int titleId, int filterId, co
   dialog.lpstrTitle = title.c_str();
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!::GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!FitsSettingsFiles(owner, file.data())) return std::nullopt;
   return std::wstring(file.data());
 }
 
@@ -58,6 +59,7 @@ std::optional<std::wstring> ChooseFolder(HWND owner, int titleId, const std::wst
   if (!chosen) return std::nullopt;
   wchar_t path[MAX_PATH] = {};
   if (!::SHGetPathFromIDListW(chosen.Get(), path) || !path[0]) return std::nullopt;
+  if (!FitsSettingsFiles(owner, path)) return std::nullopt;
   return std::wstring(path);
 }
 

@@ -1,5 +1,6 @@
 // The common dialogs the pages open: a file to open and a folder to choose. Both give
-// nothing when the user cancels or the dialog fails.
+// nothing when the user cancels or the dialog fails, and nothing after a message when the
+// chosen path holds characters that the settings files cannot store.
 #pragma once
 
 #include "common/win/Windows.h"

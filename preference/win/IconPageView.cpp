@@ -108,9 +108,9 @@ void IconPageView::ChooseColour(int index) {
   dialog.lpCustColors = custom;
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
   if (!::ChooseColorW(&dialog)) return;  // cancelled or failed: nothing changes
-  const auto colour = static_cast<std::int32_t>(dialog.rgbResult & 0xFFFFFF);
-  ShowPaletteColour(index, colour);
-  SetPaletteColour(settings_, index, colour);
+  // The palette box and the preview show what is stored, which is what the monitor draws.
+  SetPaletteColour(settings_, index, static_cast<std::int32_t>(dialog.rgbResult & 0xFFFFFF));
+  ShowPaletteColour(index, PaletteColour(settings_, index));
   DrawPreview();
 }
 

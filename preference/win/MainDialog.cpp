@@ -12,6 +12,7 @@ namespace vantor::preference {
 namespace {
 
 constexpr UINT kTellUnreadable = WM_APP + 1;
+constexpr UINT kTellLinksUnreadable = WM_APP + 2;
 
 // The window's outer size in pixels at 96 dpi (8205 x 5625 twips) and the place of the pages.
 constexpr int kWindowWidth = 547, kWindowHeight = 375;
@@ -131,6 +132,7 @@ void MainDialog::Form_Load() {
                         reinterpret_cast<LPARAM>(nodes_[kIconPage]));
   ::SetFocus(::GetDlgItem(hwnd_, IDC_TreeView1));
   if (!unreadable_.empty()) ::PostMessageW(hwnd_, kTellUnreadable, 0, 0);
+  if (!links_.ReadWhole) ::PostMessageW(hwnd_, kTellLinksUnreadable, 0, 0);
 }
 
 void MainDialog::CreatePages() {
@@ -267,8 +269,29 @@ void MainDialog::Jump(Page page) {
 }
 
 void MainDialog::cmdOK_Click(int index) {
+  const std::wstring uda = ControlText(Control(IDC_txtPriUDA)), other = ControlText(Control(IDC_txtPriEXE));
+  // The two typed names are the only texts not checked when they were chosen.
+  if (!FitsSettingsFiles(hwnd_, uda) || !FitsSettingsFiles(hwnd_, other)) return;
   IniFile ini(profile_, folder_);
-  SaveSettings(ini, settings_, ControlText(Control(IDC_txtPriUDA)), ControlText(Control(IDC_txtPriEXE)));
+  if (!SaveSettings(ini, settings_, uda, other)) {
+    // Nothing is said to be saved, links.lst is not touched, and the edits stay in the window.
+    ShowMessage(hwnd_, LoadText(IDS_SettingsNotWritten), MB_ICONEXCLAMATION);
+    return;
+  }
+  if (SaveLinks(ini.Path(kLinksLst)) && index == 0) ::EndDialog(hwnd_, IDOK);
+}
+
+bool MainDialog::SaveLinks(const std::wstring& path) {
+  if (!links_.ReadWhole) {
+    // The file holds more than the page could read: it is replaced only when the user says so.
+    const int answer = ::MessageBoxW(hwnd_, LoadText(IDS_LinksReplaceQuestion).c_str(), L"Vantor",
+                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    if (answer != IDYES) {
+      // links.lst keeps its bytes; its new time still tells the monitor to reload the settings.
+      textFiles_.Touch(path);
+      return true;
+    }
+  }
   // links.lst last: its new time tells the monitor to reload everything.
   HWND lines = Control(IDC_lstLink2);
   std::wstring text;
@@ -283,14 +306,14 @@ void MainDialog::cmdOK_Click(int index) {
   }
   // Lines after one that could not be read are the user's too: they are kept as they were.
   if (!links_.Complete) text += links_.Unread;
-  if (!textFiles_.WriteText(ini.Path(kLinksLst), text)) {
+  if (!textFiles_.WriteText(path, text)) {
     // The settings stay saved; the window stays open so that nothing is lost unnoticed.
     ShowMessage(hwnd_, LoadText(IDS_LinksNotWritten), MB_ICONEXCLAMATION);
-    return;
+    return false;
   }
-  LoadLinks(textFiles_, ini.Path(kLinksLst), links_);
+  LoadLinks(textFiles_, path, links_);
   bookmarks_.FillBookmarkList(links_);
-  if (index == 0) ::EndDialog(hwnd_, IDOK);
+  return true;
 }
 
 void MainDialog::ShowHelp(const std::wstring& text) { SetControlText(::GetDlgItem(hwnd_, IDC_labHelp), text); }
@@ -372,6 +395,10 @@ INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTellUnreadable:
       ::ShowWindow(hwnd_, SW_SHOW);  // the box comes after the window, not instead of it
       TellUnreadableSettings();
+      return TRUE;
+    case kTellLinksUnreadable:
+      ::ShowWindow(hwnd_, SW_SHOW);
+      ShowMessage(hwnd_, LoadText(IDS_LinksUnreadable), MB_ICONWARNING);
       return TRUE;
     case WM_CLOSE:
       ::EndDialog(hwnd_, IDCANCEL);

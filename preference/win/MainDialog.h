@@ -66,6 +66,9 @@ class MainDialog : public ControlEventSink {
   void ShowPage(Page page);
   void Jump(Page page);
   void cmdOK_Click(int index);
+  // Writes the bookmark page's list to links.lst (asking first when the file was not read
+  // whole); false when the window must stay open.
+  bool SaveLinks(const std::wstring& path);
   void ShowHelp(const std::wstring& text);
   void OnCommand(int control, int notification);
   void OnScroll(HWND control, int request);

@@ -48,7 +48,15 @@ void PriorityView::LoadPriorityFile() {
   // A level the list does not hold leaves the list as it is.
   if (state->udaPosition) ::SendMessageW(control_(IDC_ComboPriUDA), CB_SETCURSEL, static_cast<WPARAM>(shown.udaPosition), 0);
   if (state->exePosition) ::SendMessageW(control_(IDC_ComboPriEXE), CB_SETCURSEL, static_cast<WPARAM>(shown.exePosition), 0);
-  SetTicked(control_(IDC_CheckPriority), true);
+  SetTicked(control_(IDC_CheckPriority), page_.Fixed());
+  TellWriteFailure();
+}
+
+void PriorityView::TellWriteFailure() {
+  const PriorityPage::WriteFailure failure = page_.TakeWriteFailure();
+  if (failure == PriorityPage::WriteFailure::None) return;
+  const int text = failure == PriorityPage::WriteFailure::PriorityIni ? IDS_PriorityNotWritten : IDS_SettingsNotWritten;
+  ShowMessage(::GetAncestor(control_(IDC_CheckPriority), GA_ROOT), LoadText(text), MB_ICONEXCLAMATION);
 }
 
 void PriorityView::CheckPriPermission_Click() {
@@ -70,6 +78,12 @@ void PriorityView::CmdPriEXE_Click() {
 }
 
 bool PriorityView::OnCommand(int control, int notification) {
+  const bool handled = Dispatch(control, notification);
+  if (handled) TellWriteFailure();
+  return handled;
+}
+
+bool PriorityView::Dispatch(int control, int notification) {
   HWND h = control_(control);
   switch (control) {
     case IDC_CheckPriPermission:
@@ -91,7 +105,7 @@ bool PriorityView::OnCommand(int control, int notification) {
       if (notification == BN_CLICKED) CmdPriEXE_Click();
       return true;
     case IDC_CheckPriority:
-      if (notification == BN_CLICKED) page_.Fix(IsTicked(h));
+      if (notification == BN_CLICKED) SetTicked(h, page_.Fix(IsTicked(h)));
       return true;
     default:
       return false;
@@ -103,6 +117,7 @@ bool PriorityView::OnScroll(int control) {
   const auto seconds = static_cast<int>(::SendMessageW(control_(control), TBM_GETPOS, 0, 0));
   SetControlText(control_(IDC_labPriFreqsec), std::to_wstring(seconds));
   page_.Frequency(seconds, settings_.Frequency);
+  TellWriteFailure();
   return true;
 }
 

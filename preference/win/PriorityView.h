@@ -31,9 +31,12 @@ class PriorityView {
   bool OnScroll(int control);
 
  private:
+  bool Dispatch(int control, int notification);
   void CheckPriPermission_Click();
   void CmdPriEXE_Click();
   int Selection(int combo) const;
+  // A message naming the file that a write of the page could not make, if any.
+  void TellWriteFailure();
 
   std::function<HWND(int)> control_;
   FilePort& files_;

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "common/win/WinTextFiles.h"
+#include "resources/preference_ids.h"
+
 namespace vantor::preference {
 
 std::wstring LoadText(int id) {
@@ -41,6 +44,13 @@ int Scaled(int pixels) {
 
 void ShowMessage(HWND owner, const std::wstring& text, UINT icon) {
   ::MessageBoxW(owner, text.c_str(), L"Vantor", MB_OK | icon);
+}
+
+bool FitsSettingsFiles(HWND owner, const std::wstring& text, const std::wstring& title) {
+  if (FitsAnsiCodePage(text)) return true;
+  const std::wstring message = LoadText(IDS_NotInCodePage) + L"\n" + text;
+  ::MessageBoxW(owner, message.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 }  // namespace vantor::preference

@@ -21,4 +21,8 @@ int Scaled(int pixels);
 // A message box owned by `owner` with the text of string `id` (or `text`) and title "Vantor".
 void ShowMessage(HWND owner, const std::wstring& text, UINT icon);
 
+// True when `text` can be stored in the settings files (it survives their ANSI code page);
+// otherwise a message box titled `title` names it, and false.
+bool FitsSettingsFiles(HWND owner, const std::wstring& text, const std::wstring& title = L"Vantor");
+
 }  // namespace vantor::preference

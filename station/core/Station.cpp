@@ -4,6 +4,7 @@
 #include "common/core/OsKind.h"
 #include "station/core/AgentSearch.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vantor {
@@ -25,10 +26,40 @@ Station::Station(const StationPorts& ports)
       ini_(ports.profile, ports.programFolder) {}
 
 void Station::ReportError(const std::wstring& text) {
-  if (reportOpen_) return;
+  if (reportOpen_) {
+    const bool known = text == openReport_ ||
+                       std::find(waitingReports_.begin(), waitingReports_.end(), text) != waitingReports_.end();
+    if (!known) waitingReports_.push_back(text);
+    return;
+  }
   reportOpen_ = true;
-  host_.ShowError(text);
+  openReport_ = text;
+  for (;;) {
+    host_.ShowError(openReport_);
+    if (waitingReports_.empty()) break;
+    openReport_ = std::move(waitingReports_.front());
+    waitingReports_.pop_front();
+  }
+  openReport_.clear();
   reportOpen_ = false;
+}
+
+void Station::OwnWrite(bool written, const wchar_t* procedure) {
+  if (!written && !ownWriteFailing_) ReportError(ErrorText(procedure));
+  ownWriteFailing_ = !written;
+}
+
+bool Station::StampChanged(ChangeStamp& stamp, const std::wstring& path, bool& failing, const wchar_t* procedure) {
+  try {
+    const bool changed = stamp.Changed(files_, path);
+    failing = false;
+    return changed;
+  } catch (const std::exception&) {
+    // A drive that stays unready or a folder that cannot be listed fails at every tick.
+    if (!failing) ReportError(ErrorText(procedure));
+    failing = true;
+    return false;
+  }
 }
 
 void Station::Form_Load() {
@@ -122,20 +153,23 @@ void Station::MeasureAgent() {
 void Station::LoadSettings() { vantor::LoadSettings(ini_, settings_, SettingsReader::Vantor); }
 
 void Station::CheckVTRiniTimeStamp() {
+  if (!StampChanged(VantorIniStamp, ini_.Path(kVantorIni), vantorIniCheckFailing_, L"CheckVTRiniTimeStamp")) return;
   try {
-    if (VantorIniStamp.Changed(files_, ini_.Path(kVantorIni))) petitLink();
+    petitLink();
   } catch (const std::exception&) {
     ReportError(ErrorText(L"CheckVTRiniTimeStamp"));
   }
 }
 
 void Station::CheckLinkListTimeStamp() {
+  if (!StampChanged(LinksStamp, ini_.Path(kLinksLst), linksCheckFailing_, L"CheckLinkListTimeStamp")) return;
   try {
-    if (LinksStamp.Changed(files_, ini_.Path(kLinksLst))) {
-      LoadSettings();
-      ParseSchedules();
-      ChangeIcon();
-    }
+    // The editor writes links.lst last: a tick between its two writes rebuilt the bookmarks
+    // from the old file, so they are rebuilt here too and always match the file.
+    petitLink();
+    LoadSettings();
+    ParseSchedules();
+    ChangeIcon();
   } catch (const std::exception&) {
     ReportError(ErrorText(L"CheckLinkListTimeStamp"));
   }
@@ -162,10 +196,11 @@ void Station::LoadWindowState() {
 }
 
 void Station::SaveWindowState() {
-  ini_.SetIniValue(L"window", L"top", std::to_wstring(WindowTop));
-  ini_.SetIniValue(L"window", L"left", std::to_wstring(WindowLeft));
-  ini_.SetIniValue(L"visible", L"window", menu_.ShowWindow ? L"1" : L"0");
-  ini_.SetIniValue(L"visible", L"tasktray", menu_.ShowIcon ? L"1" : L"0");
+  const bool written = ini_.SetIniValue(L"window", L"top", std::to_wstring(WindowTop)) &&
+                       ini_.SetIniValue(L"window", L"left", std::to_wstring(WindowLeft)) &&
+                       ini_.SetIniValue(L"visible", L"window", menu_.ShowWindow ? L"1" : L"0") &&
+                       ini_.SetIniValue(L"visible", L"tasktray", menu_.ShowIcon ? L"1" : L"0");
+  OwnWrite(written, L"SaveWindowState");
 }
 
 void Station::ExitVantor() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -68,6 +69,7 @@ class Station {
   void ExitVantor();
 
   void LoadWindowState();
+  // Writes the window state; a write that fails is reported (once, see OwnWrite).
   void SaveWindowState();
 
   // The icon (StationIcon.cpp).
@@ -100,9 +102,14 @@ class Station {
 
   // Bookmarks and launching (StationLinks.cpp).
   void petitLink();
+  // Opens bookmark `index` of the list the menu showed (MenuLinks), or of the current list
+  // when no menu was built since the last bookmark was opened.
   void JumptoURL(std::int16_t index);
   void ShowSetting();
   const LinkList& Links() const { return links_; }
+  // The bookmarks for a menu that opens now: a copy of the current list, which JumptoURL
+  // keeps using even when a tick reloads the list while the menu is open.
+  const LinkList& MenuLinks();
 
   // The agent's window and its own tray icon (StationAgent.cpp).
   void ShowUDAWindow();
@@ -178,9 +185,16 @@ class Station {
   void Wait(std::int16_t milliseconds);
   void MinimizeAgent(WindowHandle agent);
   void SaveCapture(const std::wstring& folder, const wchar_t* kind);
-  // The common error report. While one report is open (its message box runs a modal loop
-  // in which the timers go on), further reports are dropped instead of piling up.
+  // The common error report, one box at a time. While one report is open (its message box
+  // runs a modal loop in which the timers go on), a different report waits and is shown after
+  // it closes; the open text and a text already waiting are not queued again.
   void ReportError(const std::wstring& text);
+  // The outcome of one of Vantor's own writes to Vantor.ini by `procedure`: a failure is
+  // reported once, and again only after a write has succeeded in between.
+  void OwnWrite(bool written, const wchar_t* procedure);
+  // Whether the watched file at `path` changed. A listing that fails is no change and is
+  // reported once (by `procedure`), again only after a good check; `failing` remembers it.
+  bool StampChanged(ChangeStamp& stamp, const std::wstring& path, bool& failing, const wchar_t* procedure);
 
   WindowPort& windows_;
   FilePort& files_;
@@ -193,6 +207,8 @@ class Station {
   PriorityPort& priorities_;
   IniFile ini_;
   LinkList links_;
+  bool linksReadWhole_ = false;    // links_ came from a read of the whole file
+  std::optional<LinkList> menuLinks_;  // the list the last menu showed
   // The texts of the last enforcement that failed: the same failure is reported once.
   std::optional<PriorityTexts> failedPriority_;
   MainSettings settings_;
@@ -200,6 +216,11 @@ class Station {
   std::optional<Picture> picture_;
   bool reportOpen_ = false;
   bool menuOpen_ = false;
+  std::wstring openReport_;
+  std::deque<std::wstring> waitingReports_;
+  bool ownWriteFailing_ = false;
+  bool vantorIniCheckFailing_ = false;
+  bool linksCheckFailing_ = false;
   bool windowStateLoaded_ = false;
   bool iconWriteFailing_ = false;
   bool saveWatchFailing_ = false;

@@ -12,23 +12,15 @@ void Station::CheckAlarm() {
 }
 
 void Station::CheckSaveTimeStamp() {
-  try {
-    if (!settings_.SaveCheck) return;
-    // The last-seen time moves first: a failing reaction below is not repeated.
-    const bool changed = SaveFileStamp.Changed(files_, SaveFilePath());
-    saveWatchFailing_ = false;
-    if (!changed) return;
-    if (settings_.SaveSound && !menu_.Mute) PlaySoundFile(sound_, settings_.SoundFile3);
-    if (Backin) {
-      Backin = false;
-      ZeroTicks = 0;
-    }
-    ChangeIcon();
-  } catch (const std::exception&) {
-    // A drive that stays unready is reported once, and again after a good check.
-    if (!saveWatchFailing_) ReportError(ErrorText(L"CheckSaveTimeStamp"));
-    saveWatchFailing_ = true;
+  if (!settings_.SaveCheck) return;
+  // The last-seen time moves first: a failing reaction below is not repeated.
+  if (!StampChanged(SaveFileStamp, SaveFilePath(), saveWatchFailing_, L"CheckSaveTimeStamp")) return;
+  if (settings_.SaveSound && !menu_.Mute) PlaySoundFile(sound_, settings_.SoundFile3);
+  if (Backin) {
+    Backin = false;
+    ZeroTicks = 0;
   }
+  ChangeIcon();
 }
 
 }  // namespace vantor

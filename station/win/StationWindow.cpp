@@ -185,7 +185,7 @@ void StationWindow::ShowPopupMenu(bool fromTray) {
     }
   }
   std::vector<std::wstring> titles;
-  const LinkList& links = station_->Links();
+  const LinkList& links = station_->MenuLinks();
   for (int i = 1; i < links.LinkCount(); ++i) titles.push_back(links.Entry(i).Title);
   OwnedMenu menu = BuildPopupMenu(instance_, station_->Menu(), titles);
   POINT at{};

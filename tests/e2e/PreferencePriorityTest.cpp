@@ -8,6 +8,7 @@
 
 #include "resources/preference_ids.h"
 #include "tests/e2e/PreferenceProgram.h"
+#include "tests/e2e/VantorProgram.h"
 
 namespace vantor::test {
 namespace {
@@ -78,6 +79,50 @@ TEST(PreferencePriority, AnExistingFileIsTakenUpAndALevelNoEntryShowsIsKept) {
   Click(main, IDC_cmdCancel);
   EXPECT_TRUE(p.Wait(10000));
   EXPECT_TRUE(Exists(pref.File(L"priority.ini"))) << "cancel leaves fixing on";
+}
+
+TEST(PreferencePriority, AFileThatCannotBeWrittenOrDeletedIsToldAndTheButtonShowsItsState) {
+  PreferenceProgram pref;
+  const std::wstring notWritten =
+      L"priority.iniを書き込めないか、削除できませんでした。ほかのプログラムが使用中か、書き込みが禁止されている可能性があります。"
+      L"「優先度を固定」はファイルの今の状態を表しています。";
+  // A folder where the file must be written: pressing the button cannot switch fixing on.
+  ::CreateDirectoryW(pref.File(L"priority.ini").c_str(), nullptr);
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  Click(main, IDC_CheckPriPermission);
+  ::PostMessageW(P::Control(main, IDC_CheckPriority), BM_CLICK, 0, 0);
+  HWND box = WaitForDialog(p, main);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box), notWritten);
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+  EXPECT_FALSE(Ticked(main, IDC_CheckPriority)) << "no file: the button is released";
+
+  // The file written, then held by another program when the button is released.
+  ::RemoveDirectoryW(pref.File(L"priority.ini").c_str());
+  Click(main, IDC_CheckPriority);
+  ASSERT_TRUE(Exists(pref.File(L"priority.ini")));
+  ASSERT_TRUE(Ticked(main, IDC_CheckPriority));
+  {
+    OwnedFile held(::CreateFileW(pref.File(L"priority.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    ::PostMessageW(P::Control(main, IDC_CheckPriority), BM_CLICK, 0, 0);
+    box = WaitForDialog(p, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), notWritten);
+    CloseMessageBox(box);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_TRUE(Exists(pref.File(L"priority.ini")));
+    EXPECT_TRUE(Ticked(main, IDC_CheckPriority)) << "the file stays, Vantor goes on fixing: the button says so";
+  }
+  Click(main, IDC_CheckPriority);
+  EXPECT_FALSE(Exists(pref.File(L"priority.ini")));
+  EXPECT_FALSE(Ticked(main, IDC_CheckPriority));
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
 }
 
 }  // namespace

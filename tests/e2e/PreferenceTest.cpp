@@ -164,6 +164,81 @@ TEST(Preference, AValueThatDoesNotConvertIsNamedAndNothingIsWritten) {
   EXPECT_EQ(ReadBytes(pref.File(L"Vantor.ini")), "[save]\r\nbakkin=abc\r\n[capture]\r\ndelay_mol=2000\r\n");
 }
 
+TEST(Preference, SettingsThatCannotBeWrittenAreNeverSaidToBeSavedAndLinksStaysAsItIs) {
+  PreferenceProgram pref;
+  // A folder standing where Vantor.ini must be written: the file cannot be written.
+  ::CreateDirectoryW(pref.File(L"Vantor.ini").c_str(), nullptr);
+  WriteBytes(pref.File(L"links.lst"), "A,http://a/\r\n");
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  SetText(main, IDC_txtLinkTitle, L"B");
+  SetText(main, IDC_txtLinkURL, L"http://b/");
+  Click(main, IDC_cmdLinkAdd);
+  for (int button : {IDC_cmdOK0, IDC_cmdOK1}) {
+    ::PostMessageW(P::Control(main, button), BM_CLICK, 0, 0);
+    HWND box = WaitForDialog(p, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box),
+              L"Vantor.iniを書き込めませんでした。ほかのプログラムが使用中か、書き込みが禁止されている可能性があります。"
+              L"設定は保存されていません。");
+    CloseMessageBox(box);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_EQ(WaitForDialog(p, main, 500), nullptr) << "no second box claims the settings were saved";
+    EXPECT_TRUE(p.Running()) << "the window stays open";
+    EXPECT_EQ(ReadBytes(pref.File(L"links.lst")), "A,http://a/\r\n") << "written only after Vantor.ini";
+  }
+  HWND titles = P::Control(main, IDC_lstLink);
+  EXPECT_EQ(::SendMessageW(titles, LB_GETCOUNT, 0, 0), 2) << "the user's edits stay";
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
+}
+
+TEST(Preference, PathsAndNamesTheSettingsFilesCannotHoldAreRefused) {
+  PreferenceProgram pref;
+  const std::wstring refused =
+      L"次の文字列には、設定ファイルに保存できない文字（この環境の文字コードにない文字）が含まれているため、使えません。\n";
+  const std::wstring sound = pref.File(L"소리.wav");
+  WriteBytes(sound, "RIFF");
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+
+  // Chosen in the open dialog: refused there, the box keeps its old text.
+  ::PostMessageW(P::Control(main, IDC_cmdSound1), BM_CLICK, 0, 0);
+  HWND dialog = WaitForDialog(p, main);
+  ASSERT_NE(dialog, nullptr);
+  HWND name = ::GetDlgItem(dialog, 1148);  // the file name box (cmb13)
+  ASSERT_NE(name, nullptr);
+  ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(sound.c_str()));
+  ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    box = WaitForDialog(p, main, 100);
+    return box && box != dialog && !MessageText(box).empty();
+  }));
+  EXPECT_EQ(MessageText(box), refused + sound);
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box) && !::IsWindow(dialog); }));
+  EXPECT_EQ(Text(main, IDC_txtSound1), L"");
+
+  // Typed into a name box: refused by OK, and nothing is written.
+  SetText(main, IDC_txtPriEXE, L"프로그램.exe");
+  ::PostMessageW(P::Control(main, IDC_cmdOK0), BM_CLICK, 0, 0);
+  box = WaitForDialog(p, main);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box), refused + L"프로그램.exe");
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+  EXPECT_TRUE(p.Running());
+  EXPECT_FALSE(Exists(pref.File(L"Vantor.ini")));
+  SetText(main, IDC_txtPriEXE, L"app.exe");
+  Click(main, IDC_cmdOK1);
+  EXPECT_NE(ReadBytes(pref.File(L"Vantor.ini")).find("other=app.exe"), std::string::npos);
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
+}
+
 TEST(Preference, ANewColourReachesTheRunningMonitorsIcon) {
   VantorProgram vantor;
   Process monitor = vantor.Start();
@@ -174,23 +249,32 @@ TEST(Preference, ANewColourReachesTheRunningMonitorsIcon) {
   HWND main = P::MainWindow(p);
   ASSERT_NE(main, nullptr);
 
-  // The background colour through the colour dialog: red 0, green 200, blue 0.
-  ::PostMessageW(P::Control(main, IDC_PicIconColor0), BM_CLICK, 0, 0);
-  HWND dialog = WaitForDialog(p, main);
-  ASSERT_NE(dialog, nullptr);
+  // The background colour through the colour dialog: red 0, green 200, blue 0; and pure black
+  // for the frame, whose stored 0 would mean its default blue.
   const struct {
-    int id;
-    const wchar_t* value;
-  } fields[] = {{706, L"0"}, {707, L"200"}, {708, L"0"}};
-  for (const auto& f : fields) {
-    ::SendDlgItemMessageW(dialog, f.id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(f.value));
+    int palette;
+    const wchar_t *red, *green, *blue;
+  } picks[] = {{IDC_PicIconColor0, L"0", L"200", L"0"}, {IDC_PicIconColor2, L"0", L"0", L"0"}};
+  for (const auto& pick : picks) {
+    ::PostMessageW(P::Control(main, pick.palette), BM_CLICK, 0, 0);
+    HWND dialog = WaitForDialog(p, main);
+    ASSERT_NE(dialog, nullptr);
+    const struct {
+      int id;
+      const wchar_t* value;
+    } fields[] = {{706, pick.red}, {707, pick.green}, {708, pick.blue}};
+    for (const auto& f : fields) {
+      ::SendDlgItemMessageW(dialog, f.id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(f.value));
+    }
+    ::SendMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
   }
-  ::SendMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
 
   Click(main, IDC_cmdOK1);
   EXPECT_NE(ReadBytes(vantor.File(L"Vantor.ini")).find("back=51200"), std::string::npos)
       << ReadBytes(vantor.File(L"Vantor.ini"));
+  EXPECT_NE(ReadBytes(vantor.File(L"Vantor.ini")).find("frame=1\r\n"), std::string::npos)
+      << "black is stored as the nearest colour word that is not 0";
   EXPECT_TRUE(WaitUntil([&] { return ReadBytes(vantor.File(L"temp.ico")) != before; }, 2000))
       << "the monitor redraws its icon within two seconds";
   Click(main, IDC_cmdCancel);

@@ -77,6 +77,25 @@ TEST(Robustness, AnUnwritableIconFileIsReportedAndVantorRunsOn) {
   EXPECT_TRUE(vantor.Exit(p));
 }
 
+TEST(Robustness, VantorsOwnWritesThatFailAreReportedOnceAndVantorRunsOn) {
+  VantorProgram vantor;
+  ::CreateDirectoryW(vantor.File(L"Vantor.ini").c_str(), nullptr);  // nothing can be written there
+  Process p = vantor.StartAndSettle();
+  vantor.Command(p, kCmdShowWindow);
+  HWND box = vantor.WaitForMessageBox(p);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box), L"エラーが-SaveWindowState-で発生しました。");
+  EXPECT_EQ(WindowText(box), L"Vantor Error");
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+  vantor.Command(p, kCmdShowWindow);
+  vantor.Command(p, kCmdUDAHideAlways);
+  ::Sleep(1000);
+  EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr) << "reported once";
+  EXPECT_TRUE(p.Running());
+  EXPECT_TRUE(vantor.Exit(p));
+}
+
 TEST(Robustness, APictureThatIsNoBitmapSwitchesThePictureOff) {
   VantorProgram vantor;
   WriteBytes(vantor.File(L"fake.bmp"), "GIF89a, not a bitmap");

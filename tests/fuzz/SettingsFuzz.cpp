@@ -30,7 +30,7 @@ class InputProfile : public vantor::ProfilePort {
     const std::size_t i = reads++;
     return i < values_.size() ? AsProfileValue(values_[i]) : L"";
   }
-  void Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) override {
+  bool Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) override {
     std::abort();
   }
   std::size_t reads = 0;
@@ -46,9 +46,10 @@ class MapProfile : public vantor::ProfilePort {
     const auto it = values_.find(Key(path, section, key));
     return it == values_.end() ? L"" : it->second;
   }
-  void Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+  bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
              const std::wstring& value) override {
     values_[Key(path, section, key)] = value;
+    return true;
   }
 
  private:
@@ -64,8 +65,9 @@ class MapProfile : public vantor::ProfilePort {
 class WrittenValues : public vantor::ProfilePort {
  public:
   std::wstring Read(const std::wstring&, const std::wstring&, const std::wstring&) override { std::abort(); }
-  void Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring& value) override {
+  bool Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring& value) override {
     writes.push_back(value);
+    return true;
   }
   std::vector<std::wstring> writes;
 };

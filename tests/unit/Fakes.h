@@ -42,29 +42,35 @@ class FakeProfile : public ProfilePort {
     }
     return L"";
   }
-  void Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+  bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
              const std::wstring& value) override {
+    if (unwritable.count(path) > 0) {
+      ++failedWrites;
+      return false;
+    }
     writes.push_back({section, key, value});
     auto& entries = files[path];
     for (auto& e : entries) {
       if (Lower(e.section) == Lower(section) && Lower(e.key) == Lower(key)) {
         e.value = value;
-        return;
+        return true;
       }
     }
     entries.push_back({section, key, value});
+    return true;
   }
 
   std::map<std::wstring, std::vector<Entry>> files;
   std::vector<Entry> writes;
-  int reads = 0;
+  std::set<std::wstring> unwritable;  // paths whose writes fail and change nothing
+  int reads = 0, failedWrites = 0;
 };
 
 class FakeFiles : public FilePort {
  public:
-  bool FileExists(const std::wstring& path) override { return path != failing && stamps.count(path) > 0; }
+  bool FileExists(const std::wstring& path) override { return !Fails(path) && stamps.count(path) > 0; }
   bool FileListed(const std::wstring& path) override {
-    if (path == failing) throw std::runtime_error("drive not ready");
+    if (Fails(path)) throw std::runtime_error("drive not ready");
     return stamps.count(path) > 0;
   }
   FileStamp FileTime(const std::wstring& path) override {
@@ -78,8 +84,14 @@ class FakeFiles : public FilePort {
 
   std::map<std::wstring, FileStamp> stamps;
   std::vector<std::wstring> deleted;
-  std::wstring failing;      // a path whose listing fails
-  std::wstring undeletable;  // a path that stays when deleted
+  std::wstring failing;        // a path whose listing fails
+  std::wstring failingFolder;  // a folder none of whose files can be listed
+  std::wstring undeletable;    // a path that stays when deleted
+
+ private:
+  bool Fails(const std::wstring& path) const {
+    return path == failing || (!failingFolder.empty() && path.rfind(failingFolder + L"\\", 0) == 0);
+  }
 };
 
 // A window tree: each window has a process, a control id, a client width and children in
@@ -353,16 +365,19 @@ class FakeCapture : public CapturePort {
   std::function<void()> onEvents;
 };
 
-// Files by path. A file in `unreadable` cannot be opened for reading but could be
-// overwritten; a path in `readOnly` cannot be created or written.
+// Files by path. A file in `unreadable` exists but cannot be opened for reading (held without
+// sharing), though it could be overwritten; a file with an entry in `readUpTo` fails its read
+// after that many characters; a path in `readOnly` cannot be created or written.
 class FakeLinkFiles : public LinkFilePort {
  public:
-  std::optional<std::wstring> ReadText(const std::wstring& path) override {
+  TextRead ReadText(const std::wstring& path) override {
     ++reads;
-    if (unreadable.count(path) > 0) return std::nullopt;
     const auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
+    if (it == files.end()) return {};
+    if (unreadable.count(path) > 0) return {TextReadOutcome::Partial, L""};
+    const auto cut = readUpTo.find(path);
+    if (cut != readUpTo.end()) return {TextReadOutcome::Partial, it->second.substr(0, cut->second)};
+    return {TextReadOutcome::Whole, it->second};
   }
   bool WriteText(const std::wstring& path, const std::wstring& text) override {
     ++writes;
@@ -377,8 +392,15 @@ class FakeLinkFiles : public LinkFilePort {
     return true;
   }
 
+  bool Touch(const std::wstring& path) override {
+    touched.push_back(path);
+    return files.count(path) > 0;
+  }
+
   std::map<std::wstring, std::wstring> files;
   std::set<std::wstring> unreadable, readOnly;
+  std::map<std::wstring, std::size_t> readUpTo;
+  std::vector<std::wstring> touched;
   int reads = 0, writes = 0;
 };
 

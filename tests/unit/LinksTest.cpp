@@ -94,22 +94,37 @@ TEST(LoadLinks, AFileThatCannotBeCreatedGivesAnEmptyListAfterOneRetry) {
 }
 
 TEST(LoadLinks, NeverWritesOverAFileThatExists) {
-  struct Case { const char* what; std::wstring content; bool unreadable; int linkCount; bool complete; };
+  struct Case {
+    const char* what;
+    std::wstring content;
+    bool unreadable;
+    std::size_t readUpTo;  // 0: the read does not fail on the way
+    int linkCount;
+    bool complete, whole;
+  };
   const Case cases[] = {
-      {"a fault stops the read", L"A,1\r\nB,2\r\nbroken line\r\nC,3\r\n", false, 3, false},
-      {"every bookmark deleted", L"", false, 1, true},
-      {"exists but cannot be opened", L"A,1\r\n", true, 1, true},
+      {"a fault stops the read", L"A,1\r\nB,2\r\nbroken line\r\nC,3\r\n", false, 0, 3, false, true},
+      {"every bookmark deleted", L"", false, 0, 1, true, true},
+      {"exists but cannot be opened", L"A,1\r\n", true, 0, 1, true, false},
+      // Only whole lines of a read that failed on the way count: "B,2" may have been longer.
+      {"a read that fails after 8 characters", L"A,1\r\nB,22\r\nC,3\r\n", false, 8, 2, true, false},
+      {"a read that fails at a line end", L"A,1\r\nB,22\r\nC,3\r\n", false, 11, 3, true, false},
+      {"a read that fails inside the first line", L"A,1\r\nB,2\r\n", false, 2, 1, true, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     test::FakeLinkFiles files;
     files.files[kPath] = c.content;
     if (c.unreadable) files.unreadable.insert(kPath);
+    if (c.readUpTo > 0) files.readUpTo[kPath] = c.readUpTo;
     LinkList list;
     LoadLinks(files, kPath, list);
     EXPECT_EQ(list.LinkCount(), c.linkCount);
     EXPECT_EQ(list.Complete, c.complete);
+    EXPECT_EQ(list.ReadWhole, c.whole);
     EXPECT_EQ(files.files[kPath], c.content);
+    EXPECT_EQ(files.writes, 0) << "nothing is created over a file that is there";
+    EXPECT_EQ(files.reads, 1);
   }
 }
 

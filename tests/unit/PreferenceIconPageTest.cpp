@@ -1,6 +1,7 @@
 // The icon page's rules, and the preview against the monitor's own icon.
 #include <gtest/gtest.h>
 
+#include "common/core/IconComposer.h"
 #include "preference/core/EditorSettings.h"
 #include "preference/core/IconPage.h"
 #include "station/core/Station.h"
@@ -51,6 +52,34 @@ TEST(PreferenceIconPage, PaletteEntriesMapToTheFiveColoursAndTheirMarkerPlaces) 
     EXPECT_EQ(MarkerPosition(i).y, expected[i][1]) << i;
   }
   EXPECT_THROW(MarkerPosition(5), std::out_of_range);
+}
+
+TEST(PreferenceIconPage, PureBlackIsStoredSoThatItReloadsAsBlack) {
+  // Graph, frame and text read a stored 0 as their default: black is kept as one step of red.
+  for (int index : {1, 2, 3}) EXPECT_EQ(StoredColour(index, 0), kStoredBlack) << index;
+  // Background and shadow are black by default: their 0 stays 0.
+  for (int index : {0, 4}) EXPECT_EQ(StoredColour(index, 0), 0) << index;
+  for (int index = 0; index < kPaletteSize; ++index) EXPECT_EQ(StoredColour(index, 0x102030), 0x102030);
+
+  MainSettings picked;
+  for (int index = 0; index < kPaletteSize; ++index) SetPaletteColour(picked, index, 0);
+  test::FakeProfile profile;
+  IniFile ini{profile, L"C:\\Vantor"};
+  ASSERT_TRUE(SaveSettings(ini, picked, L"", L""));
+  for (SettingsReader reader : {SettingsReader::Vantor, SettingsReader::Preference}) {
+    MainSettings back;
+    LoadSettings(ini, back, reader);
+    EXPECT_EQ(back.ColorGraph, kStoredBlack);
+    EXPECT_EQ(back.ColorFrame, kStoredBlack);
+    EXPECT_EQ(back.ColorText, kStoredBlack);
+    EXPECT_EQ(back.ColorBack, 0);
+    EXPECT_EQ(back.ColorShadow, 0);
+  }
+  // The preview draws what is stored, which is what the monitor draws: the frame in (1, 0, 0).
+  MainSettings back;
+  LoadSettings(ini, back, SettingsReader::Vantor);
+  EXPECT_EQ(DrawPreview(picked, nullptr), ComposeIcon(back, kPreviewPercent, nullptr, false));
+  EXPECT_EQ(DrawPreview(picked, nullptr).Pixel(0, 0), 0x000001u);
 }
 
 TEST(PreferenceIconPage, ForgettingAPictureSwitchesBothUsesOff) {

@@ -96,6 +96,52 @@ TEST(PreferencePriorityPage, AKeptLevelIsWrittenOnceTheUserChoosesOrFixesAgain) 
   EXPECT_EQ(q.Key(L"udapriority"), L"1");
 }
 
+TEST(PreferencePriorityPage, TheButtonShowsTheStateTheFileIsReallyIn) {
+  using Failure = PriorityPage::WriteFailure;
+  Page p;
+  const std::wstring file = p.ini.Path(kPriorityIni);
+  p.profile.unwritable.insert(file);
+  EXPECT_FALSE(p.page.Fix(true)) << "no file was written: fixing is not on";
+  EXPECT_FALSE(p.page.Fixed());
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::PriorityIni);
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::None) << "told once";
+  EXPECT_EQ(p.profile.failedWrites, 1) << "the first failure ends the writes";
+
+  p.files.stamps[file] = 1;  // a file is there all the same (written in part, or before)
+  EXPECT_TRUE(p.page.Fix(true));
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::PriorityIni);
+
+  p.profile.unwritable.clear();
+  p.files.undeletable = file;  // held by another program
+  EXPECT_TRUE(p.page.Fix(false)) << "the file stays, and so does the monitor's fixing";
+  EXPECT_TRUE(p.page.Fixed());
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::PriorityIni);
+  p.profile.writes.clear();
+  p.page.SelectUda(0);
+  EXPECT_EQ(p.Written(), Writes{L"udapriority=0"}) << "still fixed: changes go on being written";
+  p.files.undeletable.clear();
+  EXPECT_FALSE(p.page.Fix(false));
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::None);
+}
+
+TEST(PreferencePriorityPage, AnIntervalThatCannotBeStoredIsToldOnceUntilAWriteWorks) {
+  using Failure = PriorityPage::WriteFailure;
+  Page p;
+  std::int16_t frequency = 1;
+  ASSERT_TRUE(p.page.Fix(true));
+  p.profile.unwritable.insert(p.ini.Path(kVantorIni));
+  p.page.Frequency(2, frequency);
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::VantorIni);
+  p.page.Frequency(3, frequency);  // the slider goes on moving
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::None);
+  EXPECT_EQ(frequency, 3) << "kept for the next OK";
+  p.profile.unwritable.clear();
+  p.page.Frequency(4, frequency);
+  p.profile.unwritable.insert(p.ini.Path(kVantorIni));
+  p.page.Frequency(5, frequency);
+  EXPECT_EQ(p.page.TakeWriteFailure(), Failure::VantorIni);
+}
+
 }  // namespace
 }  // namespace vantor::preference
 

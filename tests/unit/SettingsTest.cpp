@@ -134,7 +134,7 @@ TEST_F(SettingsTest, SaveWritesAll35KeysInOrderAndLeavesOtherSections) {
   s.IconBack = true;
   s.CpuSchedule = L"10,50,90,;,";
   s.PriorityUda = L"ignored.exe";
-  SaveSettings(ini, s, L"ud_ligfit_Release.exe", L"");
+  EXPECT_TRUE(SaveSettings(ini, s, L"ud_ligfit_Release.exe", L""));
   ASSERT_EQ(profile.writes.size(), 1u + 35u);
   std::vector<std::wstring> order;
   for (std::size_t i = 1; i < profile.writes.size(); ++i) {
@@ -163,6 +163,13 @@ TEST_F(SettingsTest, SaveWritesAll35KeysInOrderAndLeavesOtherSections) {
   EXPECT_EQ(back.CpuSchedule, s.CpuSchedule);
   EXPECT_EQ(back.Capture_MinimizeMethod, 1);
   EXPECT_EQ(back.PriorityUda, L"ud_ligfit_Release.exe");
+}
+
+TEST_F(SettingsTest, ASaveThatCannotWriteStopsAtTheFirstFailureAndSaysSo) {
+  profile.unwritable.insert(ini.Path(kVantorIni));
+  EXPECT_FALSE(SaveSettings(ini, MainSettings{}, L"", L""));
+  EXPECT_EQ(profile.failedWrites, 1);
+  EXPECT_TRUE(profile.writes.empty());
 }
 
 }  // namespace

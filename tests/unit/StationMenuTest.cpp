@@ -41,6 +41,66 @@ TEST_F(StationMenuTest, BookmarksFollowTheFile) {
   EXPECT_EQ(links.files[Path(kLinksLst)], kDefaultLinksText);
 }
 
+TEST_F(StationMenuTest, ASaveSeenBetweenItsTwoWritesStillEndsWithTheNewBookmarks) {
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\n";
+  station.Form_Load();
+  // The editor's save: Vantor.ini first (a tick sees it and rebuilds from the old links.lst) ...
+  files.stamps[Path(kVantorIni)] = 50;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One"}));
+  // ... then links.lst, whose new time rebuilds the entries again.
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\nTwo,http://2/\r\n";
+  files.stamps[Path(kLinksLst)] = 51;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One", L"Two"}));
+}
+
+TEST_F(StationMenuTest, AFileThatCannotBeReadWholeKeepsTheLastGoodMenuUntilItsNextChange) {
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\nTwo,http://2/\r\n";
+  station.Form_Load();
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\nTwo,http://2/\r\nThree,http://3/\r\n";
+  links.unreadable.insert(Path(kLinksLst));  // held by another program without sharing
+  files.stamps[Path(kLinksLst)] = 60;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One", L"Two"}));
+  links.unreadable.clear();
+  links.readUpTo[Path(kLinksLst)] = 20;  // a read that fails on the way
+  files.stamps[Path(kLinksLst)] = 61;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One", L"Two"}));
+  links.readUpTo.clear();
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One", L"Two"})) << "tried again only at the next change";
+  files.stamps[Path(kLinksLst)] = 62;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One", L"Two", L"Three"}));
+  EXPECT_EQ(links.writes, 0) << "the file is never rewritten";
+}
+
+TEST_F(StationMenuTest, AtStartUpAFileReadInPartGivesWhatWasRead) {
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\nTwo,http://2/\r\n";
+  links.readUpTo[Path(kLinksLst)] = 20;
+  station.Form_Load();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"One"})) << "the cut line is left out";
+  EXPECT_EQ(links.writes, 0);
+}
+
+TEST_F(StationMenuTest, ABookmarkChosenInAnOpenMenuIsTheOneTheMenuShowed) {
+  links.files[Path(kLinksLst)] = L"One,http://1/\r\nTwo,http://2/\r\n";
+  station.Form_Load();
+  const LinkList& shown = station.MenuLinks();
+  EXPECT_EQ(shown.LinkCount(), 3);
+  // While the menu is open a tick reloads the list: "One" was deleted.
+  links.files[Path(kLinksLst)] = L"Two,http://2/\r\n";
+  files.stamps[Path(kLinksLst)] = 70;
+  station.timMain_Timer();
+  EXPECT_EQ(Titles(), (std::vector<std::wstring>{L"Two"}));
+  station.JumptoURL(1);
+  EXPECT_EQ(host.opened, std::vector<std::wstring>{L"http://1/"}) << "entry 1 of the open menu";
+  station.JumptoURL(1);
+  EXPECT_EQ(host.opened.back(), L"http://2/") << "without a menu, the current list";
+}
+
 TEST_F(StationMenuTest, OpeningPagesAndTheEditor) {
   links.files[Path(kLinksLst)] = L"One,http://1/\r\nTwo,mailto:x\r\n";
   station.Form_Load();

@@ -234,6 +234,65 @@ TEST_F(StationTest, ReportsDoNotPileUpWhileOneIsOpen) {
   EXPECT_EQ(host.errors.size(), 2u);
 }
 
+TEST_F(StationTest, ADifferentReportWaitsForTheOpenOneAndIsShownOnce) {
+  station.Form_Load();
+  SetIni(L"save", L"bakkin", L"x");
+  bool first = true;
+  host.onError = [&] {
+    // While the first box is open, ticks raise a reload error twice and the open text again.
+    if (!first) return;
+    first = false;
+    for (FileStamp t : {101, 102}) {
+      files.stamps[Path(kLinksLst)] = t;
+      station.timMain_Timer();
+    }
+    station.ChangeIcon();
+  };
+  icons.writable = false;
+  station.ChangeIcon();
+  EXPECT_EQ(host.errors, (std::vector<std::wstring>{L"エラーが-iconWrite-で発生しました。",
+                                                    L"エラーが-CheckLinkListTimeStamp-で発生しました。"}))
+      << "one box at a time; the waiting report is shown after the open one, once";
+}
+
+TEST_F(StationTest, AProgramFolderThatCannotBeListedIsReportedOnceUntilAGoodCheck) {
+  files.stamps[Path(kVantorIni)] = 10;
+  files.stamps[Path(kLinksLst)] = 20;
+  station.Form_Load();
+  files.failingFolder = kFolder;
+  Ticks(5);
+  const std::vector<std::wstring> once = {L"エラーが-CheckVTRiniTimeStamp-で発生しました。",
+                                          L"エラーが-CheckLinkListTimeStamp-で発生しました。"};
+  EXPECT_EQ(host.errors, once) << "not a box every second";
+  files.failingFolder.clear();
+  Ticks(2);
+  EXPECT_EQ(host.errors, once) << "the files did not change meanwhile";
+  files.failingFolder = kFolder;
+  Ticks(2);
+  EXPECT_EQ(host.errors.size(), 4u) << "failing again after a good check is news";
+}
+
+TEST_F(StationTest, VantorsOwnWritesAreCheckedAndAFailureIsReportedOnce) {
+  station.Form_Load();
+  profile.unwritable.insert(Path(kVantorIni));
+  station.ShowIconWindow();
+  station.ShowIconWindow();
+  station.picPercent_MouseDown(kLeftButton);
+  const std::wstring text = L"エラーが-SaveWindowState-で発生しました。";
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{text});
+  EXPECT_GT(profile.failedWrites, 0);
+  profile.unwritable.clear();
+  station.ShowIconWindow();  // a write that works in between
+  EXPECT_EQ(host.errors.size(), 1u);
+  profile.unwritable.insert(Path(kVantorIni));
+  station.AlwaysHideUDAIcon();
+  EXPECT_EQ(host.errors.back(), L"エラーが-AlwaysHideUDAIcon-で発生しました。");
+  EXPECT_TRUE(station.Menu().UDAHideAlways) << "the program goes on";
+  station.ExitVantor();
+  EXPECT_EQ(host.errors.size(), 2u) << "the same file still failing is not news";
+  EXPECT_TRUE(host.quit);
+}
+
 TEST_F(StationTest, PriorityTimerFollowsTheFile) {
   station.Form_Load();
   station.timMain_Timer();

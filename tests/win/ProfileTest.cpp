@@ -79,13 +79,36 @@ TEST_F(ProfileTest, SaveThenLoadKeepsTheWindowStateOfTheMonitor) {
   test::WriteBytes(IniPath(), "[window]\r\ntop=33\r\n[menu]\r\ndeleteUDAicon=1\r\n");
   MainSettings s;
   s.SaveFolder = L"D:\\UDエージェント";
-  SaveSettings(ini, s, L"ud_ligfit_Release.exe", L"");
+  EXPECT_TRUE(SaveSettings(ini, s, L"ud_ligfit_Release.exe", L""));
   EXPECT_EQ(ini.GetIniValue(L"window", L"top"), L"33");
   EXPECT_EQ(ini.GetIniValue(L"menu", L"deleteUDAicon"), L"1");
   MainSettings back;
   LoadSettings(ini, back, SettingsReader::Vantor);
   EXPECT_EQ(back.SaveFolder, s.SaveFolder);
   EXPECT_EQ(back.PriorityUda, L"ud_ligfit_Release.exe");
+}
+
+TEST_F(ProfileTest, AWriteThatCannotBeMadeSaysSoAndChangesNothing) {
+  const std::string before = "[color]\r\ngraph=6\r\n";
+  test::WriteBytes(IniPath(), before);
+  EXPECT_TRUE(ini.SetIniValue(L"color", L"graph", L"7"));
+  {
+    // Another program holds the file without sharing.
+    OwnedFile held(::CreateFileW(IniPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    EXPECT_FALSE(ini.SetIniValue(L"color", L"graph", L"8"));
+    EXPECT_FALSE(SaveSettings(ini, MainSettings{}, L"", L""));
+  }
+  EXPECT_EQ(test::ReadBytes(IniPath()), "[color]\r\ngraph=7\r\n");
+  // A folder standing where the file must be written (a read-only place, as far as the
+  // programs can tell).
+  const std::wstring blocked = folder / L"blocked";
+  ::CreateDirectoryW(blocked.c_str(), nullptr);
+  ::CreateDirectoryW((blocked + L"\\Vantor.ini").c_str(), nullptr);
+  WinProfile other;
+  IniFile there{other, blocked};
+  EXPECT_FALSE(there.SetIniValue(L"window", L"top", L"1"));
 }
 
 }  // namespace

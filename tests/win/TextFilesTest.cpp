@@ -1,5 +1,8 @@
-// The bookmark file on disk: ANSI code page, safe replacement, creation only when missing.
+// The bookmark file on disk: ANSI code page, safe replacement, creation only when missing, and
+// the three outcomes of a read.
 #include <gtest/gtest.h>
+
+#include <thread>
 
 #include "common/win/WinTextFiles.h"
 #include "tests/support/Harness.h"
@@ -7,23 +10,34 @@
 namespace vantor {
 namespace {
 
+// A handle of the file as another program keeps it open: with `share` only.
+OwnedFile Hold(const std::wstring& path, DWORD share) {
+  return OwnedFile(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 TEST(TextFiles, ReadWriteInTheAnsiCodePage) {
   test::TempFolder folder{L"links"};
   WinTextFiles files;
   const std::wstring path = folder / L"links.lst";
-  EXPECT_FALSE(files.ReadText(path).has_value());
+  EXPECT_EQ(files.ReadText(path).outcome, TextReadOutcome::Missing);
+  EXPECT_EQ(files.ReadText(folder / L"no\\such\\links.lst").outcome, TextReadOutcome::Missing);
   const std::wstring text = L"ホーム,http://example.com/\r\n検索,http://example.org/?q=1\r\n";
   ASSERT_TRUE(files.WriteText(path, text));
   EXPECT_EQ(test::ReadBytes(path), test::Ansi(text));
-  EXPECT_EQ(files.ReadText(path), text);
+  const TextRead read = files.ReadText(path);
+  EXPECT_EQ(read.outcome, TextReadOutcome::Whole);
+  EXPECT_EQ(read.text, text);
   EXPECT_FALSE(test::Exists(path + L".new"));
   ASSERT_TRUE(files.WriteText(path, L""));
-  EXPECT_EQ(files.ReadText(path), L"") << "an empty file reads as empty text";
+  EXPECT_EQ(files.ReadText(path).outcome, TextReadOutcome::Whole) << "an empty file is read whole";
+  EXPECT_EQ(files.ReadText(path).text, L"");
 
   LinkList list;
   ASSERT_TRUE(files.WriteText(path, text));
   LoadLinks(files, path, list);
   ASSERT_EQ(list.LinkCount(), 3);
+  EXPECT_TRUE(list.ReadWhole);
   EXPECT_EQ(list.Entry(1).Title, L"ホーム");
 }
 
@@ -33,15 +47,106 @@ TEST(TextFiles, CreateOnlyWhenMissingAndAFailedReplaceKeepsTheOldFile) {
   const std::wstring path = folder / L"links.lst";
   ASSERT_TRUE(files.CreateText(path, L"a,b\r\n"));
   EXPECT_FALSE(files.CreateText(path, L"c,d\r\n"));
-  EXPECT_EQ(files.ReadText(path), L"a,b\r\n");
+  EXPECT_EQ(files.ReadText(path).text, L"a,b\r\n");
 
   // A target that cannot be replaced (here a folder of that name) reports the failure and
-  // leaves no half-written file behind.
+  // leaves no half-written file behind; it is no sharing violation, so it fails at once.
   const std::wstring blocked = folder / L"blocked.lst";
   ::CreateDirectoryW(blocked.c_str(), nullptr);
+  const ULONGLONG start = ::GetTickCount64();
   EXPECT_FALSE(files.WriteText(blocked, L"x,y\r\n"));
+  EXPECT_LT(::GetTickCount64() - start, 500u);
   EXPECT_FALSE(test::Exists(blocked + L".new"));
   EXPECT_FALSE(files.WriteText(folder / L"no\\such\\links.lst", L"a,b\r\n"));
+  EXPECT_NE(files.ReadText(blocked).outcome, TextReadOutcome::Missing) << "a folder there is no missing file";
+}
+
+TEST(TextFiles, AFileHeldWithoutSharingIsNeverTakenForMissingNorReplaced) {
+  test::TempFolder folder{L"links"};
+  WinTextFiles files;
+  const std::wstring path = folder / L"links.lst";
+  const std::string two = "A,http://a/\r\nB,http://b/\r\n";
+  test::WriteBytes(path, two);
+  {
+    OwnedFile held = Hold(path, 0);  // a virus scanner or a sync client
+    ASSERT_TRUE(held);
+    const TextRead read = files.ReadText(path);
+    EXPECT_EQ(read.outcome, TextReadOutcome::Partial);
+    EXPECT_EQ(read.text, L"");
+    LinkList list;
+    LoadLinks(files, path, list);
+    EXPECT_FALSE(list.ReadWhole);
+    EXPECT_EQ(list.LinkCount(), 1);
+    // The replace waits up to a second for the holder, then fails and leaves the file whole.
+    const ULONGLONG start = ::GetTickCount64();
+    EXPECT_FALSE(files.WriteText(path, L""));
+    const ULONGLONG waited = ::GetTickCount64() - start;
+    EXPECT_GE(waited, 900u);
+    EXPECT_LT(waited, 3000u);
+    EXPECT_FALSE(test::Exists(path + L".new"));
+    // Only the file's data is held: its time can still be set.
+    EXPECT_TRUE(files.Touch(path));
+  }
+  EXPECT_EQ(test::ReadBytes(path), two) << "nothing was created over it, nothing replaced it";
+}
+
+TEST(TextFiles, AReaderNeverBlocksTheReplaceAndABriefHoldIsWaitedOut) {
+  test::TempFolder folder{L"links"};
+  WinTextFiles files;
+  const std::wstring path = folder / L"links.lst";
+  test::WriteBytes(path, "A,1\r\n");
+  // Another copy reading the file at that moment, with the reader's sharing (Windows replaces
+  // the file under it at once; Wine replaces no open file, so there the replace waits until the
+  // read is done), and a program that holds it without sharing its deletion for a moment.
+  const struct {
+    DWORD access, share;
+    const char* text;
+    std::wstring expected;
+  } holders[] = {{GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, "B,2\r\n", L"B,2\r\n"},
+                 {GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, "C,3\r\n", L"C,3\r\n"}};
+  for (const auto& h : holders) {
+    OwnedFile held(::CreateFileW(path.c_str(), h.access, h.share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    std::thread release([&] {
+      ::Sleep(300);
+      held.Reset();
+    });
+    const bool written = files.WriteText(path, h.expected);
+    release.join();
+    EXPECT_TRUE(written) << h.text;
+    EXPECT_EQ(test::ReadBytes(path), h.text);
+    EXPECT_FALSE(test::Exists(path + L".new"));
+  }
+}
+
+TEST(TextFiles, TouchGivesANewTimeAndKeepsTheBytes) {
+  test::TempFolder folder{L"links"};
+  WinTextFiles files;
+  const std::wstring path = folder / L"links.lst";
+  test::WriteBytes(path, "A,1\r\n");
+  FILETIME old{1, 1};
+  {
+    OwnedFile file(::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
+    ::SetFileTime(file.Get(), nullptr, nullptr, &old);
+  }
+  ASSERT_TRUE(files.Touch(path));
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  ASSERT_TRUE(::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
+  EXPECT_GT(data.ftLastWriteTime.dwHighDateTime, 1u);
+  EXPECT_EQ(test::ReadBytes(path), "A,1\r\n");
+  EXPECT_FALSE(files.Touch(folder / L"missing.lst"));
+}
+
+TEST(TextFiles, OnlyTextThatSurvivesTheAnsiCodePageFits) {
+  for (const wchar_t* text : {L"", L"Home,http://example.com/?q=a b", L"ホーム　検索", L"C:\\ゲーム\\音.wav", L"①Ⅱ"}) {
+    EXPECT_TRUE(FitsAnsiCodePage(text)) << test::Ansi(text);
+  }
+  // Hangul, the euro sign, a letter with a stroke that best fit would make an "o", an emoji.
+  for (const wchar_t* text : {L"한국어", L"€", L"C:\\Musik\\Bjørk.wav", L"\U0001F600", L"a\u00A0b"}) {
+    EXPECT_FALSE(FitsAnsiCodePage(text)) << test::Ansi(text);
+  }
 }
 
 }  // namespace
