@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "station/core/ScopedFlag.h"
 #include "station/core/Station.h"
 
 namespace vantor {
@@ -13,18 +14,6 @@ constexpr ScreenPoint kOrigin{0, 0};
 constexpr ScreenPoint kApplicationTab{615, 490};
 constexpr ScreenPoint kMainTab{582, 492};
 constexpr ScreenPoint kMinimizeButton{740, 492};
-
-// Marks a capture as running for as long as it lives.
-class CaptureRun {
- public:
-  explicit CaptureRun(bool& flag) : flag_(flag) { flag_ = true; }
-  CaptureRun(const CaptureRun&) = delete;
-  CaptureRun& operator=(const CaptureRun&) = delete;
-  ~CaptureRun() { flag_ = false; }
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -60,7 +49,7 @@ void Station::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std:
   // A tick run by the pending events of a capture does not start another one: it would move
   // the agent and overwrite the off-screen picture under the running capture.
   if (capturing_) return;
-  CaptureRun run(capturing_);
+  ScopedFlag run(capturing_);
   agent = AgentOwned(agent);
   second = AgentOwned(second);
   // An agent that does not answer would neither move nor draw its view: no capture.
@@ -81,7 +70,7 @@ void Station::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std:
 
 void Station::CaptureApplication(WindowHandle agent, WindowHandle second, const std::wstring& folder) {
   if (capturing_) return;
-  CaptureRun run(capturing_);
+  ScopedFlag run(capturing_);
   agent = AgentOwned(agent);
   second = AgentOwned(second);
   if (agent != 0 && !capture_.Answers(agent)) return;
