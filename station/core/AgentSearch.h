@@ -16,11 +16,17 @@ inline constexpr int kFullBarWidth = 227;
 // Depth-first walk below `parent` in Z order for the form of `processId` that holds
 // control 9 with control 10 inside. Records the agent's second window (a window of the
 // process with control 2) in `secondWindow` on the way. Returns 0 when nothing is found.
+// The found form's frame and bar, which the walk has looked up already, go to `frame` and `bar`.
+struct AgentControls {
+  WindowHandle frame = 0;
+  WindowHandle bar = 0;
+};
 WindowHandle FindAgentForm(WindowPort& windows, WindowHandle parent, std::uint32_t processId,
-                           WindowHandle& secondWindow);
+                           WindowHandle& secondWindow, AgentControls* controls = nullptr);
 
 // The walk from the desktop window.
-WindowHandle GetWindowHandle(WindowPort& windows, std::uint32_t processId, WindowHandle& secondWindow);
+WindowHandle GetWindowHandle(WindowPort& windows, std::uint32_t processId, WindowHandle& secondWindow,
+                             AgentControls* controls = nullptr);
 
 // The bar's width as a whole percentage of 227 pixels, rounded to nearest; not clamped
 // above 100, kept inside 16 bits for absurd widths.

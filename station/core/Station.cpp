@@ -117,9 +117,11 @@ void Station::MeasureAgent() {
   }
   NoAgentShown = false;
   UDProcessID = windows_.WindowProcessId(UDformhwnd);
-  UDformhwnd = GetWindowHandle(windows_, UDProcessID, UDformhwndMol);
-  hwndProgressFrame = windows_.GetDlgItem(UDformhwnd, kProgressFrameId);
-  hwndProgressBar = windows_.GetDlgItem(hwndProgressFrame, kProgressBarId);
+  // The walk has looked up the form's frame and bar already; with no form both stay 0.
+  AgentControls controls;
+  UDformhwnd = GetWindowHandle(windows_, UDProcessID, UDformhwndMol, &controls);
+  hwndProgressFrame = controls.frame;
+  hwndProgressBar = controls.bar;
   int width = 0;
   {
     SpaceOf space(windows_, UDformhwnd);  // the bar's width as the agent itself sees it

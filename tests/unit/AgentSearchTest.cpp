@@ -45,7 +45,9 @@ TEST(FindAgentForm, DropsAFormFoundBelowAWindowWithoutTheBar) {
   const WindowHandle container = w.Add(w.kDesktop, kAgent);
   w.AddAgentForm(container, kAgent, 100);
   WindowHandle mol = 0;
-  EXPECT_EQ(GetWindowHandle(w, kAgent, mol), 0u);
+  AgentControls controls;
+  EXPECT_EQ(GetWindowHandle(w, kAgent, mol, &controls), 0u);
+  EXPECT_EQ(controls.bar, 0u) << "the dropped form's bar is not the agent's";
 }
 
 TEST(FindAgentForm, ReturnsTheSubFormWhenTheContainerHoldsThePairOfAnotherProcess) {
@@ -55,7 +57,9 @@ TEST(FindAgentForm, ReturnsTheSubFormWhenTheContainerHoldsThePairOfAnotherProces
   const WindowHandle container = w.AddAgentForm(w.kDesktop, kOther, 3);
   const WindowHandle inner = w.AddAgentForm(container, kAgent, 200);
   WindowHandle mol = 0;
-  EXPECT_EQ(GetWindowHandle(w, kAgent, mol), inner);
+  AgentControls controls;
+  EXPECT_EQ(GetWindowHandle(w, kAgent, mol, &controls), inner);
+  EXPECT_EQ(w.ClientWidth(controls.bar), 200) << "the inner form's own bar";
 }
 
 TEST(FindAgentForm, MarksAContainerWithItem2AsSecondWindowWhenASubFormIsDropped) {
