@@ -15,13 +15,6 @@ namespace {
 constexpr int kEvery = 600;
 constexpr UINT_PTR kMainTimerId = 1;
 
-std::string Ansi(const std::wstring& text) {
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-  if (n > 1) ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
-
 LongRunPoint Read(HANDLE process, DWORD processId, int changes, double seconds) {
   LongRunPoint point;
   point.changes = changes;
@@ -54,7 +47,7 @@ LongRunFigures RunLongRunBench(const test::AgentDriver& agent, int changes) {
   if (!::CopyFileW((test::BinFolder() + L"\\Vantor.exe").c_str(), exe.c_str(), FALSE)) return figures;
   // The tray icon (the default display), balloons, and a capture of the main view at three
   // percentages of every pass of the bar, leaving the agent where it is.
-  test::WriteBytes(folder / L"Vantor.ini", "[icon]\r\nballoon=1\r\n[capture]\r\nfolder=" + Ansi(captures) +
+  test::WriteBytes(folder / L"Vantor.ini", "[icon]\r\nballoon=1\r\n[capture]\r\nfolder=" + test::Ansi(captures) +
                                                "\\\r\ncpu=1\r\ncpuschedule=25,50,75,;,\r\nminimize=0\r\n");
   test::Process vantor = test::Process::Start(exe);
   HWND window = nullptr;

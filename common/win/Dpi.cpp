@@ -1,5 +1,7 @@
 #include "common/win/Dpi.h"
 
+#include "common/win/ScreenDc.h"
+
 namespace vantor {
 namespace {
 
@@ -64,13 +66,8 @@ void LeaveDpi(void* previous) {
 int SystemDpi() {
   const DpiFunctions& f = Functions();
   if (f.dpiForSystem) return static_cast<int>(f.dpiForSystem());
-  struct Screen {
-    HDC dc = ::GetDC(nullptr);
-    ~Screen() {
-      if (dc) ::ReleaseDC(nullptr, dc);
-    }
-  } screen;
-  const int dpi = screen.dc ? ::GetDeviceCaps(screen.dc, LOGPIXELSY) : 96;
+  const ScreenDc screen;
+  const int dpi = screen.Get() ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
   return dpi > 0 ? dpi : 96;
 }
 

@@ -294,27 +294,23 @@ void StationWindow::MoveWindowTo(std::int32_t left, std::int32_t top) {
 
 void StationWindow::ShowWindow(bool visible) { ::ShowWindow(hwnd_, visible ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
-std::int32_t StationWindow::WindowLeft() {
+RECT StationWindow::WindowRect() const {
   RECT rect{};
   ::GetWindowRect(hwnd_, &rect);
-  return rect.left;
+  return rect;
 }
 
-std::int32_t StationWindow::WindowTop() {
-  RECT rect{};
-  ::GetWindowRect(hwnd_, &rect);
-  return rect.top;
-}
+std::int32_t StationWindow::WindowLeft() { return WindowRect().left; }
+
+std::int32_t StationWindow::WindowTop() { return WindowRect().top; }
 
 std::int32_t StationWindow::WindowWidth() {
-  RECT rect{};
-  ::GetWindowRect(hwnd_, &rect);
+  const RECT rect = WindowRect();
   return rect.right - rect.left;
 }
 
 std::int32_t StationWindow::WindowHeight() {
-  RECT rect{};
-  ::GetWindowRect(hwnd_, &rect);
+  const RECT rect = WindowRect();
   return rect.bottom - rect.top;
 }
 

@@ -65,6 +65,7 @@ class StationWindow : public StationHost {
   void Quit() override;
 
  private:
+  RECT WindowRect() const;
   struct TimerState {
     bool enabled = false;
     std::int32_t interval = 1000;

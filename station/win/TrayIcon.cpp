@@ -8,6 +8,7 @@
 #include "common/win/Dib.h"
 #include "common/win/Dpi.h"
 #include "common/win/Handle.h"
+#include "common/win/ScreenDc.h"
 #include "common/win/WinPicture.h"
 #include "station/win/Owners.h"
 
@@ -38,24 +39,19 @@ HICON ScaledIcon(HICON icon, int from, int size) {
   ICONINFO info{};
   if (!::GetIconInfo(icon, &info)) return nullptr;
   const OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);
-  struct Screen {
-    HDC dc = ::GetDC(nullptr);
-    ~Screen() {
-      if (dc) ::ReleaseDC(nullptr, dc);
-    }
-  } screen;
-  if (!colour || !mask || !screen.dc) return nullptr;
-  const std::vector<std::uint32_t> colours = PixelsOf(screen.dc, colour.Get(), from);
-  const std::vector<std::uint32_t> masks = PixelsOf(screen.dc, mask.Get(), from);
+  const ScreenDc screen;
+  if (!colour || !mask || !screen.Get()) return nullptr;
+  const std::vector<std::uint32_t> colours = PixelsOf(screen.Get(), colour.Get(), from);
+  const std::vector<std::uint32_t> masks = PixelsOf(screen.Get(), mask.Get(), from);
   if (colours.empty() || masks.empty()) return nullptr;
   const std::vector<std::uint32_t> bigColours = ScaleByWholePixels(colours, from, size);
   const std::vector<std::uint32_t> bigMasks = ScaleByWholePixels(masks, from, size);
   const BITMAPINFO big = TopDownBitmapInfo(size, size, 32);
-  OwnedBitmap newColour(::CreateCompatibleBitmap(screen.dc, size, size));
+  OwnedBitmap newColour(::CreateCompatibleBitmap(screen.Get(), size, size));
   OwnedBitmap newMask(::CreateBitmap(size, size, 1, 1, nullptr));
   if (!newColour || !newMask ||
-      !::SetDIBits(screen.dc, newColour.Get(), 0, static_cast<UINT>(size), bigColours.data(), &big, DIB_RGB_COLORS) ||
-      !::SetDIBits(screen.dc, newMask.Get(), 0, static_cast<UINT>(size), bigMasks.data(), &big, DIB_RGB_COLORS)) {
+      !::SetDIBits(screen.Get(), newColour.Get(), 0, static_cast<UINT>(size), bigColours.data(), &big, DIB_RGB_COLORS) ||
+      !::SetDIBits(screen.Get(), newMask.Get(), 0, static_cast<UINT>(size), bigMasks.data(), &big, DIB_RGB_COLORS)) {
     return nullptr;
   }
   ICONINFO scaled{TRUE, 0, 0, newMask.Get(), newColour.Get()};

@@ -1,6 +1,7 @@
 #include "station/win/WinCapture.h"
 
 #include "common/win/Dib.h"
+#include "common/win/ScreenDc.h"
 #include "station/win/PngFile.h"
 
 namespace vantor {
@@ -12,22 +13,6 @@ int Stride(int width) { return (width * 3 + 3) & ~3; }
 
 constexpr ULONGLONG kPlaceBoundMs = 500;
 constexpr UINT kAnswerBoundMs = 300;
-
-// The screen's device context, released with the window it belongs to.
-class ScreenDc {
- public:
-  ScreenDc() : window_(::GetDesktopWindow()), dc_(::GetDC(window_)) {}
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  ~ScreenDc() {
-    if (dc_) ::ReleaseDC(window_, dc_);
-  }
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
 
 }  // namespace
 
