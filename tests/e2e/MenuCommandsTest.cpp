@@ -45,17 +45,20 @@ TEST(MenuCommands, ShowingTheAgentRestoresItsWindow) {
     DWORD pid;
     HWND second;
   } search{agent.Id(), nullptr};
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == s->pid && ::GetDlgItem(hwnd, 2)) s->second = hwnd;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  ASSERT_NE(search.second, nullptr);
-  ASSERT_TRUE(::IsWindowVisible(search.second));
+  // The agent makes its second window just after its form.
+  WaitUntil([&] {
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(param);
+          DWORD pid = 0;
+          ::GetWindowThreadProcessId(hwnd, &pid);
+          if (pid == s->pid && ::GetDlgItem(hwnd, 2) && ::IsWindowVisible(hwnd)) s->second = hwnd;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second != nullptr;
+  });
+  ASSERT_NE(search.second, nullptr) << "the agent's second window, shown";
   ::SetWindowPos(agent.Form(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
   ::ShowWindow(agent.Form(), SW_MINIMIZE);
   Process p = vantor.StartAndSettle();
