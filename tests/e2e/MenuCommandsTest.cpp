@@ -46,19 +46,18 @@ TEST(MenuCommands, ShowingTheAgentRestoresItsWindow) {
     HWND second;
   } search{agent.Id(), nullptr};
   // The agent makes its second window just after its form.
-  WaitUntil([&] {
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(param);
-          DWORD pid = 0;
-          ::GetWindowThreadProcessId(hwnd, &pid);
-          if (pid == s->pid && ::GetDlgItem(hwnd, 2) && ::IsWindowVisible(hwnd)) s->second = hwnd;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second != nullptr;
-  });
-  ASSERT_NE(search.second, nullptr) << "the agent's second window, shown";
+  ASSERT_TRUE(WaitUntil([&] { return CountProcessWindows(agent.Id(), L"ThunderRT6formDC") == 2; }));
+  ::EnumWindows(
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == s->pid && ::GetDlgItem(hwnd, 2)) s->second = hwnd;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  ASSERT_NE(search.second, nullptr);
+  ASSERT_TRUE(::IsWindowVisible(search.second));
   ::SetWindowPos(agent.Form(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
   ::ShowWindow(agent.Form(), SW_MINIMIZE);
   Process p = vantor.StartAndSettle();

@@ -3,8 +3,6 @@
 // a window of this test with the shell's class, which receives what Vantor hands the shell.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
 #include "tests/e2e/AgentDriver.h"
@@ -13,11 +11,10 @@
 namespace vantor::test {
 namespace {
 
-// One notification-area call as the shell receives it. Each Wine copies the record in a
-// layout of its own: the window, id, flags and callback come first, but where the tooltip
-// begins differs (Wine 10 puts 16 more bytes before it than Wine 8). So the tooltip's place is
-// learnt from a record with a known tooltip; from there on the fields follow NOTIFYICONDATAW's
-// order: tip[128], state, state mask, info[256], timeout, title[64].
+// One notification-area call as the shell receives it. Each Wine copies the record in a layout
+// of its own: window, id, flags and callback come first, but the tooltip begins later in Wine 10
+// than in Wine 8. So its place is learnt from a record with a known tooltip; from there on the
+// fields keep their order: tip[128], state, state mask, info[256], timeout, title[64].
 struct TrayCall {
   DWORD message = 0;
   std::uint32_t id = 0, flags = 0, callback = 0;
@@ -25,52 +22,36 @@ struct TrayCall {
 };
 
 std::vector<TrayCall> g_calls;
-std::string g_lastRecord;
-std::size_t g_tipAt = 0;
+std::size_t g_tip = 0;  // where the tooltip begins in the records of this Wine
 
-std::wstring Field(const std::string& bytes, std::size_t offset, std::size_t chars) {
-  if (offset + chars * 2 > bytes.size()) return L"";
-  std::wstring text(chars, L'\0');
-  std::memcpy(text.data(), bytes.data() + offset, chars * 2);
+std::wstring Field(const BYTE* data, std::size_t size, std::size_t offset, std::size_t chars) {
+  if (offset + chars * 2 > size) return L"";
+  std::wstring text(reinterpret_cast<const wchar_t*>(data + offset), chars);
   return text.substr(0, text.find(L'\0'));
 }
 
 LRESULT CALLBACK ShellProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COPYDATA) {
     const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    const std::string bytes(static_cast<const char*>(copy->lpData), copy->cbData);
+    const auto* data = static_cast<const BYTE*>(copy->lpData);
     TrayCall call;
     call.message = static_cast<DWORD>(copy->dwData);
-    if (bytes.size() >= 16) {
-      const auto* words = reinterpret_cast<const std::uint32_t*>(bytes.data());
+    if (copy->cbData >= 16) {
+      const auto* words = reinterpret_cast<const std::uint32_t*>(data);
       call.id = words[1];
       call.flags = words[2];
       call.callback = words[3];
     }
-    call.tip = Field(bytes, g_tipAt, 128);
-    call.info = Field(bytes, g_tipAt + 256 + 8, 256);
-    call.title = Field(bytes, g_tipAt + 256 + 8 + 512 + 4, 64);
+    for (std::size_t at = 16; g_tip == 0 && at + 256 <= copy->cbData; at += 2) {
+      if (Field(data, copy->cbData, at, 128) == L"known tip") g_tip = at;
+    }
+    call.tip = Field(data, copy->cbData, g_tip, 128);
+    call.info = Field(data, copy->cbData, g_tip + 256 + 8, 256);
+    call.title = Field(data, copy->cbData, g_tip + 256 + 8 + 512 + 4, 64);
     g_calls.push_back(call);
-    g_lastRecord = bytes;
     return TRUE;
   }
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-// Where the tooltip lands in the record this Wine hands the shell; 0 when it was not found.
-std::size_t FindTipPlace(HWND owner) {
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof(data);
-  data.hWnd = owner;
-  data.uFlags = NIF_TIP;
-  ::lstrcpyW(data.szTip, L"known tip \x263A");
-  g_lastRecord.clear();
-  ::Shell_NotifyIconW(NIM_ADD, &data);
-  ::Shell_NotifyIconW(NIM_DELETE, &data);
-  for (std::size_t at = 16; at + 256 <= g_lastRecord.size(); at += 2) {
-    if (Field(g_lastRecord, at, 128) == data.szTip) return at;
-  }
-  return 0;
 }
 
 std::vector<std::wstring> Tips() {
@@ -89,7 +70,14 @@ class StoryTest : public ::testing::Test {
     ::RegisterClassW(&wc);
     shell_ = ::CreateWindowExW(0, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
                                nullptr);
-    g_tipAt = FindTipPlace(shell_);
+    NOTIFYICONDATAW known{};
+    known.cbSize = sizeof(known);
+    known.hWnd = shell_;
+    known.uFlags = NIF_TIP;
+    ::lstrcpyW(known.szTip, L"known tip");
+    g_tip = 0;
+    ::Shell_NotifyIconW(NIM_ADD, &known);
+    ::Shell_NotifyIconW(NIM_DELETE, &known);
     g_calls.clear();
   }
   void TearDown() override { ::DestroyWindow(shell_); }
@@ -98,7 +86,7 @@ class StoryTest : public ::testing::Test {
 
 TEST_F(StoryTest, OneProgressStepFromTheBarToTheTrayTheSoundsAndTheCapture) {
   ASSERT_EQ(::FindWindowW(L"Shell_TrayWnd", nullptr), shell_) << "this test plays the shell";
-  ASSERT_NE(g_tipAt, 0u) << "a record with a known tooltip shows where tooltips land";
+  ASSERT_NE(g_tip, 0u) << "where the known tooltip landed";
   VantorProgram vantor;
   const std::wstring folder = vantor.Folder().Path();
   WriteBytes(vantor.File(L"Vantor.ini"), "[icon]\r\nballoon=1\r\n[capture]\r\nfolder=" + Ansi(folder) +
