@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/core/IconComposer.h"
 #include "tests/unit/Fakes.h"
 
 namespace vantor {
@@ -291,6 +292,21 @@ TEST_F(StationTest, VantorsOwnWritesAreCheckedAndAFailureIsReportedOnce) {
   station.ExitVantor();
   EXPECT_EQ(host.errors.size(), 2u) << "the same file still failing is not news";
   EXPECT_TRUE(host.quit);
+}
+
+TEST_F(StationTest, AFolderThatTakesNoFileIsToldOnceForAllWritesUntilOneWorks) {
+  files.readOnlyFolder = kFolder;
+  icons.writable = false;
+  profile.unwritable.insert(Path(kVantorIni));
+  station.Form_Load();
+  EXPECT_EQ(icons.published, EncodeIco(ComposeIcon(station.Settings(), 0, nullptr, false))) << "made in memory";
+  station.ShowIconWindow();  // SaveWindowState and AlwaysHideUDAIcon meet the same folder
+  station.AlwaysHideUDAIcon();
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{L"unwritable " + kFolder});
+  icons.writable = true;
+  station.ChangeIcon();  // a write that works: failing again is news
+  station.ShowIconWindow();
+  EXPECT_EQ(host.errors.size(), 2u);
 }
 
 TEST_F(StationTest, PriorityTimerFollowsTheFile) {
