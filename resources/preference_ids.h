@@ -184,3 +184,4 @@
 #define IDS_LinksUnreadable 3024
 #define IDS_LinksReplaceQuestion 3025
 #define IDS_NotInCodePage 3026
+#define IDS_FolderNotWritable 3027

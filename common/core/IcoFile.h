@@ -14,6 +14,8 @@
 namespace vantor {
 
 inline constexpr std::size_t kIcoHeaderSize = 62;
+inline constexpr std::size_t kIcoImageOffset = 22;  // the image as the directory names it
+inline constexpr std::size_t kIcoImageSize = 872;
 inline constexpr std::size_t kIcoMaskOffset = kIcoHeaderSize + kIconSize * kIconSize * 3;  // 830
 inline constexpr std::size_t kIcoMaskSize = 128;
 inline constexpr std::size_t kIcoFileSize = kIcoMaskOffset + kIcoMaskSize;  // 958

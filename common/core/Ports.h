@@ -42,6 +42,8 @@ class FilePort {
     return FileTime(path);
   }
   virtual bool DeleteFile(const std::wstring& path) = 0;
+  // Whether a new file can be made in the folder: one is made there and is gone again at once.
+  virtual bool CanWriteIn(const std::wstring& folder) = 0;
 };
 
 }  // namespace vantor

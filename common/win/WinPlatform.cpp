@@ -113,6 +113,15 @@ std::optional<FileStamp> WinFiles::ListedTime(const std::wstring& path) {
 
 bool WinFiles::DeleteFile(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != 0; }
 
+bool WinFiles::CanWriteIn(const std::wstring& folder) {
+  // A name of this process alone, and a file the system removes when its handle closes.
+  const std::wstring probe = folder + L"\\~vantor-" + std::to_wstring(::GetCurrentProcessId()) + L".tmp";
+  const OwnedFile file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
+                                     nullptr));
+  return static_cast<bool>(file);
+}
+
 std::wstring ProgramFolder() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {

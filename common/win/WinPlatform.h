@@ -23,6 +23,7 @@ class WinFiles : public FilePort {
   FileStamp FileTime(const std::wstring& path) override;
   std::optional<FileStamp> ListedTime(const std::wstring& path) override;
   bool DeleteFile(const std::wstring& path) override;
+  bool CanWriteIn(const std::wstring& folder) override;
 };
 
 // The folder of the running program file, without a trailing backslash except at a drive root.

@@ -13,6 +13,7 @@ namespace {
 
 constexpr UINT kTellUnreadable = WM_APP + 1;
 constexpr UINT kTellLinksUnreadable = WM_APP + 2;
+constexpr UINT kTellNotWritable = WM_APP + 3;
 
 // The window's outer size in pixels at 96 dpi (8205 x 5625 twips) and the place of the pages.
 constexpr int kWindowWidth = 547, kWindowHeight = 375;
@@ -131,6 +132,8 @@ void MainDialog::Form_Load() {
   ::SendDlgItemMessageW(hwnd_, IDC_TreeView1, TVM_SELECTITEM, TVGN_CARET,
                         reinterpret_cast<LPARAM>(nodes_[kIconPage]));
   ::SetFocus(::GetDlgItem(hwnd_, IDC_TreeView1));
+  // Said before anything is edited: in this folder OK and Apply can keep nothing.
+  if (!files_.CanWriteIn(folder_)) ::PostMessageW(hwnd_, kTellNotWritable, 0, 0);
   if (!unreadable_.empty()) ::PostMessageW(hwnd_, kTellUnreadable, 0, 0);
   if (!links_.ReadWhole) ::PostMessageW(hwnd_, kTellLinksUnreadable, 0, 0);
 }
@@ -395,6 +398,10 @@ INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTellUnreadable:
       ::ShowWindow(hwnd_, SW_SHOW);  // the box comes after the window, not instead of it
       TellUnreadableSettings();
+      return TRUE;
+    case kTellNotWritable:
+      ::ShowWindow(hwnd_, SW_SHOW);
+      ShowMessage(hwnd_, NamingFolder(LoadText(IDS_FolderNotWritable), folder_), MB_ICONWARNING);
       return TRUE;
     case kTellLinksUnreadable:
       ::ShowWindow(hwnd_, SW_SHOW);

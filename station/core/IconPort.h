@@ -1,4 +1,4 @@
-// The published icon: the icon file, the icon loaded back from it, the notification-area
+// The published icon: the icon file, the icon made from the same bytes, the notification-area
 // records, and the user's icon picture.
 #pragma once
 
@@ -39,8 +39,9 @@ class IconPort {
   virtual ~IconPort() = default;
   // Writes the bytes from the file's start without truncating a longer file.
   virtual bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) = 0;
-  // Loads the icon file back as the published icon; the previous one is released.
-  virtual bool LoadPublishedIcon(const std::wstring& path) = 0;
+  // Makes the published icon from the bytes of an icon file, whether or not a file took them;
+  // the previous one is released.
+  virtual bool PublishIcon(const IcoBytes& bytes) = 0;
   virtual bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) = 0;
   // A bitmap file as the platform reads it; nothing when it cannot be read.
   virtual std::optional<Picture> LoadPicture(const std::wstring& path) = 0;

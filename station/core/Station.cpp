@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace vantor {
 
@@ -23,7 +24,8 @@ Station::Station(const StationPorts& ports)
       capture_(ports.capture),
       linkFiles_(ports.links),
       priorities_(ports.priorities),
-      ini_(ports.profile, ports.programFolder) {}
+      ini_(ports.profile, ports.programFolder),
+      unwritableFolderText_(ports.unwritableFolderText) {}
 
 void Station::ReportError(const std::wstring& text) {
   if (reportOpen_) {
@@ -44,9 +46,18 @@ void Station::ReportError(const std::wstring& text) {
   reportOpen_ = false;
 }
 
-void Station::OwnWrite(bool written, const wchar_t* procedure) {
-  if (!written && !ownWriteFailing_) ReportError(ErrorText(procedure));
-  ownWriteFailing_ = !written;
+void Station::OwnWrite(bool written, const wchar_t* procedure, bool& failing) {
+  if (written) {
+    failing = false;
+    unwritableFolderTold_ = false;
+    return;
+  }
+  // A read-only share or a folder under Program Files: nothing of ours can be kept there.
+  if (!files_.CanWriteIn(ini_.Folder())) {
+    if (!std::exchange(unwritableFolderTold_, true)) ReportError(unwritableFolderText_);
+    return;
+  }
+  if (!std::exchange(failing, true)) ReportError(ErrorText(procedure));
 }
 
 bool Station::StampChanged(ChangeStamp& stamp, const std::wstring& path, bool& failing, const wchar_t* procedure) {
@@ -202,7 +213,7 @@ void Station::SaveWindowState() {
                        ini_.SetIniValue(L"window", L"left", std::to_wstring(WindowLeft)) &&
                        ini_.SetIniValue(L"visible", L"window", menu_.ShowWindow ? L"1" : L"0") &&
                        ini_.SetIniValue(L"visible", L"tasktray", menu_.ShowIcon ? L"1" : L"0");
-  OwnWrite(written, L"SaveWindowState");
+  OwnWrite(written, L"SaveWindowState", ownWriteFailing_);
 }
 
 void Station::ExitVantor() {

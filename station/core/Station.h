@@ -36,6 +36,8 @@ struct StationPorts {
   CapturePort& capture;
   LinkFilePort& links;
   PriorityPort& priorities;
+  // The message for a program folder in which nothing can be written, naming the folder.
+  std::wstring unwritableFolderText = {};
 };
 
 // Check marks and states of the pop-up menu's entries; the menu shows them when it opens.
@@ -165,7 +167,7 @@ class Station {
   void MeasureAgent();
   void GetTaskName();
   void ComposeIcon(bool backingOff);
-  void iconWrite(const Canvas& canvas);
+  void iconWrite(const IcoBytes& bytes);
   void EndBackingOff();
   void AddTrayIcon();
   void ApplyDisplayMode();
@@ -189,9 +191,12 @@ class Station {
   // runs a modal loop in which the timers go on), a different report waits and is shown after
   // it closes; the open text and a text already waiting are not queued again.
   void ReportError(const std::wstring& text);
-  // The outcome of one of Vantor's own writes to Vantor.ini by `procedure`: a failure is
-  // reported once, and again only after a write has succeeded in between.
-  void OwnWrite(bool written, const wchar_t* procedure);
+  // The outcome of one of Vantor's own writes into its folder (temp.ico, its keys of
+  // Vantor.ini) by `procedure`: a failure is reported once, and again only after a write has
+  // succeeded in between. Where the folder takes no new file at all, every such write has the
+  // one cause, and the report is the one message that names the folder; `failing` keeps the
+  // writer's own report of any other failure.
+  void OwnWrite(bool written, const wchar_t* procedure, bool& failing);
   // Whether the watched file at `path` changed. A listing that fails is no change and is
   // reported once (by `procedure`), again only after a good check; `failing` remembers it.
   bool StampChanged(ChangeStamp& stamp, const std::wstring& path, bool& failing, const wchar_t* procedure);
@@ -223,6 +228,8 @@ class Station {
   bool linksCheckFailing_ = false;
   bool windowStateLoaded_ = false;
   bool iconWriteFailing_ = false;
+  std::wstring unwritableFolderText_;
+  bool unwritableFolderTold_ = false;
   bool saveWatchFailing_ = false;
   bool capturing_ = false;  // a capture runs; its pending events may run a nested tick
 };

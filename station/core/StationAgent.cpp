@@ -38,12 +38,12 @@ void Station::AlwaysHideUDAIcon() {
     host_.EnableTimer(StationTimer::DeleteUDA, false);
     UDTrayIcon(NotifyMode::Add);
     menu_.UDAHideAlways = false;
-    OwnWrite(ini_.SetIniValue(L"menu", L"deleteUDAicon", L"0"), L"AlwaysHideUDAIcon");
+    OwnWrite(ini_.SetIniValue(L"menu", L"deleteUDAicon", L"0"), L"AlwaysHideUDAIcon", ownWriteFailing_);
   } else {
     UDTrayIcon(NotifyMode::Delete);
     host_.EnableTimer(StationTimer::DeleteUDA, true);
     menu_.UDAHideAlways = true;
-    OwnWrite(ini_.SetIniValue(L"menu", L"deleteUDAicon", L"1"), L"AlwaysHideUDAIcon");
+    OwnWrite(ini_.SetIniValue(L"menu", L"deleteUDAicon", L"1"), L"AlwaysHideUDAIcon", ownWriteFailing_);
   }
 }
 

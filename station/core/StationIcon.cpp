@@ -1,4 +1,4 @@
-// The progress icon: composing it, writing and loading the icon file, the tray record.
+// The progress icon: composing it, writing the icon file, publishing it, the tray record.
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
 #include "common/core/TaskName.h"
@@ -30,20 +30,18 @@ void Station::ComposeIcon(bool backingOff) {
     ReportError(ErrorText(L"ChangeIcon"));
     return;
   }
-  iconWrite(canvas);
-  const std::wstring path = ini_.Path(kTempIco);
-  Skipping([&] { icons_.LoadPublishedIcon(path); });
+  const IcoBytes bytes = EncodeIco(canvas);
+  iconWrite(bytes);
+  // The published icon is made from the same bytes, so it shows what temp.ico holds, or would.
+  Skipping([&] { icons_.PublishIcon(bytes); });
   Skipping([&] { GetTaskName(); });
   Skipping([&] { SysTrayIcon(TooltipText(), NotifyMode::Modify); });
   Skipping([&] { host_.SetIconWindowTip(TooltipText()); });
 }
 
-void Station::iconWrite(const Canvas& canvas) {
-  // An icon file that cannot be written fails at every change: it is reported once, and
-  // again only after a write has succeeded in between.
-  const bool written = icons_.WriteIconFile(ini_.Path(kTempIco), EncodeIco(canvas));
-  if (!written && !iconWriteFailing_) ReportError(ErrorText(L"iconWrite"));
-  iconWriteFailing_ = !written;
+void Station::iconWrite(const IcoBytes& bytes) {
+  // An icon file that cannot be written fails at every change: reported once (see OwnWrite).
+  OwnWrite(icons_.WriteIconFile(ini_.Path(kTempIco), bytes), L"iconWrite", iconWriteFailing_);
 }
 
 void Station::GetTaskName() {

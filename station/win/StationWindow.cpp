@@ -33,7 +33,9 @@ StationWindow::StationWindow(HINSTANCE instance, const StationAdapters& a)
     : instance_(instance),
       tray_(instance),
       station_(std::make_unique<Station>(StationPorts{a.windows, a.files, a.profile, *this, tray_, a.processes, a.folder,
-                                                      a.sound, a.capture, a.links, a.priorities})) {
+                                                      a.sound, a.capture, a.links, a.priorities,
+                                                      NamingFolder(LoadText(instance, IDS_FOLDER_NOT_WRITABLE),
+                                                                   a.folder)})) {
   tray_.SetEvents({[this](int message) { Guarded([&] { station_->picIcon_MouseMove(message); }); },
                    [this] { Guarded([&] { station_->OnTaskbarCreated(); }); }});
   timers_[StationTimer::Main] = {false, 1000};

@@ -126,8 +126,11 @@ bool TrayIcon::WriteIconFile(const std::wstring& path, const IcoBytes& bytes) {
          written == bytes.size();
 }
 
-bool TrayIcon::LoadPublishedIcon(const std::wstring& path) {
-  auto* icon = static_cast<HICON>(::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, kIconSize, kIconSize, LR_LOADFROMFILE));
+bool TrayIcon::PublishIcon(const IcoBytes& bytes) {
+  // The file's one image as the file holds it, read as the system reads an icon file's image.
+  IcoBytes image = bytes;
+  HICON icon = ::CreateIconFromResourceEx(image.data() + kIcoImageOffset, kIcoImageSize, TRUE, 0x00030000,
+                                          kIconSize, kIconSize, LR_DEFAULTCOLOR);
   if (!icon) return false;
   // On a scaled display the shell shows a larger small icon: give it one, sharp, not stretched.
   const int size = SmallIconSize();

@@ -1,5 +1,5 @@
 // The published icon and the notification area: a hidden window that owns the tray records
-// and receives their events, the icon loaded back from the icon file, and the icon files
+// and receives their events, the icon made from the icon file's bytes, and the icon files
 // and pictures themselves.
 #pragma once
 
@@ -29,7 +29,7 @@ class TrayIcon : public IconPort {
   HICON Icon() const { return icon_; }
 
   bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) override;
-  bool LoadPublishedIcon(const std::wstring& path) override;
+  bool PublishIcon(const IcoBytes& bytes) override;
   bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override;
   std::optional<Picture> LoadPicture(const std::wstring& path) override;
 

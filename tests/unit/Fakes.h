@@ -81,12 +81,14 @@ class FakeFiles : public FilePort {
     deleted.push_back(path);
     return path != undeletable && stamps.erase(path) > 0;
   }
+  bool CanWriteIn(const std::wstring& folder) override { return folder != readOnlyFolder; }
 
   std::map<std::wstring, FileStamp> stamps;
   std::vector<std::wstring> deleted;
   std::wstring failing;        // a path whose listing fails
   std::wstring failingFolder;  // a folder none of whose files can be listed
   std::wstring undeletable;    // a path that stays when deleted
+  std::wstring readOnlyFolder;
 
  private:
   bool Fails(const std::wstring& path) const {
@@ -248,9 +250,9 @@ class FakeIcons : public IconPort {
     std::copy(bytes.begin(), bytes.end(), file.begin());
     return true;
   }
-  bool LoadPublishedIcon(const std::wstring& path) override {
-    ++loads;
-    return files.count(path) > 0;
+  bool PublishIcon(const IcoBytes& bytes) override {
+    published = bytes;
+    return true;
   }
   bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override {
     calls.push_back({mode, record});
@@ -272,7 +274,7 @@ class FakeIcons : public IconPort {
   }
 
   bool writable = true;
-  int loads = 0;
+  std::optional<IcoBytes> published;
   std::map<std::wstring, std::vector<std::uint8_t>> files;
   std::map<std::wstring, Picture> pictures;
   std::wstring throwingPicture;
@@ -424,7 +426,8 @@ class FakePriorities : public PriorityPort {
 // Every fake a station needs, for fixtures to inherit.
 struct StationFakes {
   StationPorts Ports(const std::wstring& folder) {
-    return StationPorts{windows, files, profile, host, icons, processes, folder, sound, capture, links, priorities};
+    return StationPorts{windows, files, profile, host, icons, processes, folder, sound, capture, links, priorities,
+                        L"unwritable " + folder};
   }
 
   FakeWindows windows;

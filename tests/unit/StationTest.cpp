@@ -293,6 +293,20 @@ TEST_F(StationTest, VantorsOwnWritesAreCheckedAndAFailureIsReportedOnce) {
   EXPECT_TRUE(host.quit);
 }
 
+TEST_F(StationTest, AFolderThatTakesNoFileIsToldOnceForAllWritesUntilOneWorks) {
+  files.readOnlyFolder = kFolder;
+  icons.writable = false;
+  profile.unwritable.insert(Path(kVantorIni));
+  station.Form_Load();
+  station.ShowIconWindow();  // SaveWindowState and AlwaysHideUDAIcon meet the same folder
+  station.AlwaysHideUDAIcon();
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{L"unwritable " + kFolder});
+  icons.writable = true;
+  station.ChangeIcon();  // a write that works: failing again is news
+  station.ShowIconWindow();
+  EXPECT_EQ(host.errors.size(), 2u);
+}
+
 TEST_F(StationTest, PriorityTimerFollowsTheFile) {
   station.Form_Load();
   station.timMain_Timer();

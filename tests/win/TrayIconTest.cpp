@@ -1,4 +1,4 @@
-// The icon file, the icon loaded back from it, pictures and the notification area.
+// The icon file, the icon made from its bytes, pictures and the notification area.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -47,13 +47,13 @@ class TrayIconTest : public ::testing::Test {
   std::wstring ico = folder / L"temp.ico";
 };
 
-TEST_F(TrayIconTest, TheWrittenFileLoadsAsTheCanvas) {
+TEST_F(TrayIconTest, TheIconFilesBytesArePublishedAsTheCanvas) {
   MainSettings look;
   look.ColorBack = 0x204060;
   const Canvas canvas = ComposeIcon(look, 37, nullptr, true);
   ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(canvas)));
   EXPECT_EQ(test::ReadBytes(ico).size(), kIcoFileSize);
-  ASSERT_TRUE(tray.LoadPublishedIcon(ico));
+  ASSERT_TRUE(tray.PublishIcon(EncodeIco(canvas)));
   ICONINFO info{};
   ASSERT_TRUE(::GetIconInfo(tray.Icon(), &info));
   BITMAP color{};
@@ -67,30 +67,27 @@ TEST_F(TrayIconTest, TheWrittenFileLoadsAsTheCanvas) {
   EXPECT_EQ(Rendered(tray.Icon(), size), ScaleCanvas(canvas, size));
 }
 
-TEST_F(TrayIconTest, ALongerFileKeepsItsTailAndTheLoadStillWorks) {
+TEST_F(TrayIconTest, ALongerFileKeepsItsTail) {
   test::WriteBytes(ico, std::string(2000, '\x5A'));
   ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(Canvas(0x0000FF))));
   const std::string bytes = test::ReadBytes(ico);
   ASSERT_EQ(bytes.size(), 2000u);
   EXPECT_EQ(bytes.substr(62, 3), std::string("\x00\x00\xFF", 3));
   EXPECT_EQ(bytes[958], '\x5A');
-  EXPECT_TRUE(tray.LoadPublishedIcon(ico));
 }
 
-TEST_F(TrayIconTest, UnwritableOrUnreadableFilesFail) {
+TEST_F(TrayIconTest, UnwritableFilesAndBytesThatAreNoIconFail) {
   EXPECT_FALSE(tray.WriteIconFile(folder / L"missing\\temp.ico", EncodeIco(Canvas())));
-  test::WriteBytes(ico, "not an icon");
-  EXPECT_FALSE(tray.LoadPublishedIcon(ico));
+  EXPECT_FALSE(tray.PublishIcon(IcoBytes{}));
   EXPECT_EQ(tray.Icon(), nullptr);
 }
 
 TEST_F(TrayIconTest, EveryReplacedIconIsReleased) {
-  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(Canvas(0x00FF00))));
   PROCESS_MEMORY_COUNTERS before{};
   ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof(before));
   HICON previous = nullptr;
   for (int i = 0; i < 1000; ++i) {
-    ASSERT_TRUE(tray.LoadPublishedIcon(ico));
+    ASSERT_TRUE(tray.PublishIcon(EncodeIco(Canvas(0x00FF00))));
     if (previous) {
       ICONINFO info{};
       ASSERT_FALSE(::GetIconInfo(previous, &info)) << "icon " << i << " was not released";
@@ -103,8 +100,7 @@ TEST_F(TrayIconTest, EveryReplacedIconIsReleased) {
 }
 
 TEST_F(TrayIconTest, AddModifyAndDeleteSucceed) {
-  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(Canvas(0xFF0000))));
-  ASSERT_TRUE(tray.LoadPublishedIcon(ico));
+  ASSERT_TRUE(tray.PublishIcon(EncodeIco(Canvas(0xFF0000))));
   NotifyRecord record;
   record.tip = L"Vantor \r\nNo task \r\n0%";
   EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Add, record));

@@ -1,0 +1,87 @@
+// Both programs in a folder that cannot be written (under Program Files, a read-only share):
+// the progress still shows, and each program says once what is wrong. scripts/test-windows
+// provides the folder, a read-only bind mount that holds both programs.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "common/core/IconComposer.h"
+#include "resources/preference_ids.h"
+#include "tests/e2e/AgentDriver.h"
+#include "tests/e2e/PreferenceProgram.h"
+#include "tests/e2e/VantorProgram.h"
+
+namespace vantor::test {
+namespace {
+
+std::string g_tray;  // the last record handed to the shell: Wine sends the icon's bits after it
+
+LRESULT CALLBACK Shell(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COPYDATA) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+  g_tray.assign(static_cast<const char*>(copy->lpData), copy->cbData);
+  return TRUE;
+}
+
+// Whether the record ends with the bits of the icon of `percent` (blue, green, red, 0 per pixel,
+// top row first) at the size of small icons on one of the display scales.
+bool TrayShows(std::int16_t percent) {
+  for (int size : {16, 20, 24, 32}) {
+    std::string bits;
+    for (std::uint32_t c : ScaleCanvas(ComposeIcon(MainSettings{}, percent, nullptr, false), size)) {
+      bits += {static_cast<char>(c >> 16), static_cast<char>(c >> 8), static_cast<char>(c), '\0'};
+    }
+    if (g_tray.ends_with(bits)) return true;
+  }
+  return false;
+}
+
+TEST(ReadOnlyFolder, TheProgressStillShowsAndEachProgramSaysOnceWhatIsWrong) {
+  const wchar_t* given = _wgetenv(L"VANTOR_READONLY_FOLDER");
+  const std::wstring folder = given ? given : L"";
+  ASSERT_TRUE(!folder.empty() && Exists(folder + L"\\Vantor.exe"))
+      << "no folder holding the programs at \"" << Ansi(folder) << "\" (scripts/test-windows mounts one as root)";
+  WriteBytes(folder + L"\\probe", "x");
+  ASSERT_FALSE(Exists(folder + L"\\probe")) << "the folder can be written: it is no read-only mount";
+  WNDCLASSW shell{0, Shell, 0, 0, ::GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"Shell_TrayWnd"};
+  ::RegisterClassW(&shell);
+  ::CreateWindowExW(0, shell.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, shell.hInstance, nullptr);
+  const VantorProgram vantor;
+  AgentDriver agent(113, L"--no-second", vantor.File(L"ud_ligfit_Release.exe"));
+  Process p = Process::Start(folder + L"\\Vantor.exe");
+  HWND box = vantor.WaitForMessageBox(p);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box).find(L"Vantorのフォルダに書き込めません。\n" + folder + L"\n\n"), 0u) << "names the folder";
+  CloseMessageBox(box);
+  // The tray icon at 50 %, then two more changes (66 %, 88 %), with no second message.
+  const std::pair<int, std::int16_t> steps[] = {{113, 50}, {150, 66}, {200, 88}};
+  for (const auto& [width, percent] : steps) {
+    agent.SetWidth(width);
+    EXPECT_TRUE(WaitUntil([&] { return TrayShows(percent); }, 4000)) << percent;
+  }
+  EXPECT_EQ(vantor.WaitForMessageBox(p, 1500), nullptr);
+  ::PostMessageW(vantor.StationWindow(p), WM_CLOSE, 0, 0);  // the exit saves the window state too
+  EXPECT_TRUE(WaitUntil([&] { return !p.Running(); })) << "no message holds it up";
+
+  Process pref = Process::Start(folder + L"\\Preference.exe");
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (main = PreferenceProgram::MainWindow(pref)) != nullptr; }));
+  box = WaitForDialog(pref, main);  // before any edit
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box).find(L"このフォルダには書き込めないため、設定を保存できません。\n" + folder), 0u);
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+  Click(main, IDC_CheckWaku);
+  ::PostMessageW(PreferenceProgram::Control(main, IDC_cmdOK0), BM_CLICK, 0, 0);
+  box = WaitForDialog(pref, main);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box).find(L"Vantor.iniを書き込めませんでした。"), 0u);
+  CloseMessageBox(box);
+  EXPECT_FALSE(pref.Wait(500)) << "OK keeps the window";
+  EXPECT_EQ(::SendMessageW(PreferenceProgram::Control(main, IDC_CheckWaku), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(pref.Wait(10000));
+}
+
+}  // namespace
+}  // namespace vantor::test
