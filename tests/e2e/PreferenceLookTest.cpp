@@ -1,11 +1,14 @@
-// Pictures of every page for looking at them: written as BMP files into the folder named by
-// VANTOR_SCREENSHOTS (skipped when it is not set).
+// How the pages look at the display's DPI: every page fits its window, and pictures of every
+// page for looking at them, written as BMP files into the folder named by VANTOR_SCREENSHOTS
+// (skipped when it is not set).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "common/win/Dpi.h"
 #include "tests/e2e/PreferenceProgram.h"
 
 namespace vantor::test {
@@ -45,6 +48,61 @@ void SaveWindowPicture(HWND window, const std::wstring& path) {
   WriteBytes(path, bytes);
 }
 
+// Every visible control of every page lies inside its parent's client area (a page inside the
+// window), and a control that starts inside a group box ends inside it; measured in the
+// window's own DPI space.
+TEST(PreferenceLook, EveryPageFitsItsWindow) {
+  PreferenceProgram pref;
+  Process p = pref.Start();
+  HWND main = PreferenceProgram::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  void* previous = EnterDpi(WindowDpi(main));
+  std::map<HWND, std::string> out;
+  const auto rectIn = [](HWND w, HWND parent) {
+    RECT r{};
+    ::GetWindowRect(w, &r);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const auto check = [&](HWND w, const RECT& r, const RECT& area, const char* what) {
+    if (out.count(w) || (r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom)) return;
+    char line[160];
+    wsprintfA(line, "id %d %s: %ld,%ld-%ld,%ld in %ld,%ld-%ld,%ld", ::GetDlgCtrlID(w), what, r.left, r.top, r.right,
+              r.bottom, area.left, area.top, area.right, area.bottom);
+    out[w] = line;
+  };
+  for (HTREEITEM node : PreferenceProgram::Nodes(main)) {
+    PreferenceProgram::SelectNode(main, node);
+    std::vector<HWND> shown{main};
+    ::EnumChildWindows(main, [](HWND w, LPARAM list) -> BOOL {
+      if (::IsWindowVisible(w)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+      return TRUE;
+    }, reinterpret_cast<LPARAM>(&shown));
+    for (HWND w : shown) {
+      if (w == main) continue;
+      HWND parent = ::GetParent(w);
+      RECT client{};
+      ::GetClientRect(parent, &client);
+      const RECT r = rectIn(w, parent);
+      check(w, r, client, "outside its parent");
+      for (HWND box : shown) {
+        wchar_t cls[16] = {};
+        ::GetClassNameW(box, cls, 16);
+        if (box == w || ::GetParent(box) != parent || lstrcmpiW(cls, L"Button") != 0 ||
+            (::GetWindowLongW(box, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX) continue;
+        const RECT b = rectIn(box, parent);
+        if (r.left > b.left && r.top > b.top && r.left < b.right && r.top < b.bottom) check(w, r, b, "outside its box");
+      }
+    }
+  }
+  LeaveDpi(previous);
+  std::string list;
+  for (const auto& [w, line] : out) list += "\n  " + line;
+  EXPECT_TRUE(out.empty()) << out.size() << " controls out:" << list;
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(p.Wait(10000));
+}
+
 TEST(PreferenceLook, EveryPageAsAPicture) {
   const wchar_t* folder = _wgetenv(L"VANTOR_SCREENSHOTS");
   if (!folder || !*folder) GTEST_SKIP() << "VANTOR_SCREENSHOTS names no folder";
@@ -56,6 +114,7 @@ TEST(PreferenceLook, EveryPageAsAPicture) {
                   L"alarmpercent=1\r\nschedule=25,50,75,100,;,\r\n[save]\r\nfolder=C:\\UDAgent\r\nbakkin=12\r\n"
                   L"[capture]\r\nfolder=C:\\キャプチャ\\\r\ncpu=1\r\ncpuschedule=50,100,;,\r\nmolschedule=99,;,\r\n"
                   L"delay_mol=1500\r\n[priority]\r\nfrequency=2\r\n"));
+  ::SetCursorPos(0, 0);  // off the window: no control shows the mouse over it
   Process p = pref.Start();
   HWND main = PreferenceProgram::MainWindow(p);
   ASSERT_NE(main, nullptr);
