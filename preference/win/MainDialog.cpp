@@ -151,6 +151,7 @@ void MainDialog::Layout() {
                                  DEFAULT_PITCH | FF_SWISS, L"Arial Black"));
   if (titleFont_) ::SendDlgItemMessageW(hwnd_, IDC_Label5, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.Get()), FALSE);
   for (int label : {IDC_labJumpBookMark, IDC_labJumpPriority, IDC_labJumpVersion}) BreakAfterSpaces(Control(label));
+  for (int label : {IDC_labBalloonInfo, IDC_labPriority, IDC_labBakkin, IDC_labAuthor}) WrapLines(Control(label));
   LayoutWindow(hwnd_, frmSetting_);
 }
 

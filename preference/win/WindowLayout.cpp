@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "common/win/ScreenDc.h"
+#include "preference/core/LineBreaks.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
@@ -21,15 +23,30 @@ SIZE Units(HWND dialog, int x, int y) {
   return {rect.right, rect.bottom};
 }
 
-// The size of `text` in `control`'s font.
-SIZE TextSize(HWND control, const std::wstring& text) {
-  const ScreenDc screen;
-  const HGDIOBJ old = ::SelectObject(screen.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  ::GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-  ::SelectObject(screen.Get(), old);
-  return size;
-}
+// The screen's device context with `control`'s font chosen, for measuring its texts.
+class MeasuringDc {
+ public:
+  explicit MeasuringDc(HWND control)
+      : old_(::SelectObject(screen_.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)))) {}
+  MeasuringDc(const MeasuringDc&) = delete;
+  MeasuringDc& operator=(const MeasuringDc&) = delete;
+  ~MeasuringDc() { ::SelectObject(screen_.Get(), old_); }
+
+  SIZE Size(std::wstring_view text) const {
+    SIZE size{};
+    ::GetTextExtentPoint32W(screen_.Get(), text.data(), static_cast<int>(text.size()), &size);
+    return size;
+  }
+  int LineHeight() const {
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(screen_.Get(), &metrics);
+    return metrics.tmHeight;
+  }
+
+ private:
+  ScreenDc screen_;
+  HGDIOBJ old_;
+};
 
 RECT RectInParent(HWND control) {
   RECT rect{};
@@ -108,7 +125,7 @@ void LayoutWindow(HWND window, const std::array<HWND, kPageCount>& pages) {
     content = {std::max(content.cx, need.cx), std::max(content.cy, need.cy)};
   }
   HWND titleLabel = ::GetDlgItem(window, IDC_Label5);
-  const SIZE title = TextSize(titleLabel, ControlText(titleLabel));
+  const SIZE title = MeasuringDc(titleLabel).Size(ControlText(titleLabel));
   const int pageLeft = margin.cx + tree.cx + margin.cx, pageTop = margin.cy / 2 + title.cy + margin.cy / 2;
   const int below = margin.cy + help.cy + margin.cy / 2 + button.cy + margin.cy;  // under the pages
 
@@ -148,7 +165,20 @@ void BreakAfterSpaces(HWND label) {
   const std::size_t last = text.find_last_of(L'\u3000');
   if (last == std::wstring::npos) return;
   const RECT at = RectInParent(label);
-  ::MoveWindow(label, at.left, at.top, TextSize(label, text.substr(0, last + 1)).cx, at.bottom - at.top, FALSE);
+  ::MoveWindow(label, at.left, at.top, MeasuringDc(label).Size(std::wstring_view(text).substr(0, last + 1)).cx,
+               at.bottom - at.top, FALSE);
+}
+
+void WrapLines(HWND label) {
+  const MeasuringDc dc(label);
+  const RECT at = RectInParent(label);
+  const std::wstring lines = BreakLines(ControlText(label), at.right - at.left,
+                                        [&dc](std::wstring_view run) { return static_cast<int>(dc.Size(run).cx); });
+  SetControlText(label, lines);
+  int count = 1;
+  for (std::size_t n = lines.find(L'\n'); n != std::wstring::npos; n = lines.find(L'\n', n + 1)) ++count;
+  const int height = std::max(count * dc.LineHeight(), static_cast<int>(at.bottom - at.top));
+  ::MoveWindow(label, at.left, at.top, at.right - at.left, height, FALSE);
 }
 
 bool ScrollPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,6 +20,10 @@ void LayoutWindow(HWND window, const std::array<HWND, kPageCount>& pages);
 // its lines break there (its texts pad their first lines with such spaces).
 void BreakAfterSpaces(HWND label);
 
+// Breaks `label`'s text into lines that fit its width, as Japanese text breaks (every
+// system wraps it its own way, some not at all), and makes it tall enough for them.
+void WrapLines(HWND label);
+
 // A page's own scroll bars and the mouse wheel over it (WM_HSCROLL and WM_VSCROLL without a
 // control, WM_MOUSEWHEEL); false for any other message.
 bool ScrollPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);

@@ -114,7 +114,6 @@ TEST(PreferenceLook, EveryPageAsAPicture) {
                   L"alarmpercent=1\r\nschedule=25,50,75,100,;,\r\n[save]\r\nfolder=C:\\UDAgent\r\nbakkin=12\r\n"
                   L"[capture]\r\nfolder=C:\\キャプチャ\\\r\ncpu=1\r\ncpuschedule=50,100,;,\r\nmolschedule=99,;,\r\n"
                   L"delay_mol=1500\r\n[priority]\r\nfrequency=2\r\n"));
-  ::SetCursorPos(0, 0);  // off the window: no control shows the mouse over it
   Process p = pref.Start();
   HWND main = PreferenceProgram::MainWindow(p);
   ASSERT_NE(main, nullptr);
@@ -122,12 +121,14 @@ TEST(PreferenceLook, EveryPageAsAPicture) {
   ASSERT_EQ(nodes.size(), 10u);
   const wchar_t* names[] = {L"icon", L"balloon", L"sound", L"save", L"capture",
                             L"capture-detail", L"other", L"bookmark", L"priority", L"version"};
+  void* previous = EnterDpi(WindowDpi(main));  // the screen's own pixels
   for (std::size_t i = 0; i < nodes.size(); ++i) {
     PreferenceProgram::SelectNode(main, nodes[i]);
     // Let the page paint.
     WaitUntil([] { return false; }, 400);
     SaveWindowPicture(main, std::wstring(folder) + L"\\preference-" + names[i] + L".bmp");
   }
+  LeaveDpi(previous);
   ::PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(p.Wait(10000));
 }
