@@ -49,8 +49,8 @@ void SaveWindowPicture(HWND window, const std::wstring& path) {
 }
 
 // Every visible control of every page lies inside its parent's client area (a page inside the
-// window), and a control that starts inside a group box ends inside it; measured in the
-// window's own DPI space.
+// window), and a control that starts inside a group box ends inside it; pages scroll only
+// where the work area is too small for them. Measured in the window's own DPI space.
 TEST(PreferenceLook, EveryPageFitsItsWindow) {
   PreferenceProgram pref;
   Process p = pref.Start();
@@ -58,6 +58,7 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
   ASSERT_NE(main, nullptr);
   void* previous = EnterDpi(WindowDpi(main));
   std::map<HWND, std::string> out;
+  bool scrolling = false;
   const auto rectIn = [](HWND w, HWND parent) {
     RECT r{};
     ::GetWindowRect(w, &r);
@@ -84,7 +85,10 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
       RECT client{};
       ::GetClientRect(parent, &client);
       const RECT r = rectIn(w, parent);
-      check(w, r, client, "outside its parent");
+      // A page that scrolls holds more than its client area: its frame, a box, holds it all.
+      const bool scrolls = (::GetWindowLongW(parent, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0;
+      scrolling = scrolling || scrolls;
+      if (!scrolls) check(w, r, client, "outside its parent");
       for (HWND box : shown) {
         wchar_t cls[16] = {};
         ::GetClassNameW(box, cls, 16);
@@ -95,7 +99,13 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
       }
     }
   }
+  RECT window{}, work{};
+  ::GetWindowRect(main, &window);
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   LeaveDpi(previous);
+  // Pages scroll only in a window that fills the work area's width or height.
+  EXPECT_TRUE(!scrolling || window.right - window.left >= work.right - work.left ||
+              window.bottom - window.top >= work.bottom - work.top);
   std::string list;
   for (const auto& [w, line] : out) list += "\n  " + line;
   EXPECT_TRUE(out.empty()) << out.size() << " controls out:" << list;
