@@ -42,7 +42,10 @@ class CapturePort {
   virtual ScreenPoint GetCursorPos() = 0;
   virtual void SetCursorPos(ScreenPoint point) = 0;
   virtual void MouseEvent(MouseAction action) = 0;
-  // Copies the screen area of `width` x `height` at the origin into the off-screen picture.
+  // Copies the screen area that shows `width` x `height` of this thread's pixels at the origin
+  // into the off-screen picture, at the screen's own resolution: where the system scales the
+  // caller's pixels, the picture holds every screen pixel of the area (1137 x 771 for
+  // 758 x 514 at 150 %), so it shows what the user sees.
   virtual void CopyScreen(int width, int height) = 0;
   // Writes the off-screen picture as a PNG file; false when it could not be written.
   virtual bool SavePicture(const std::wstring& path) = 0;

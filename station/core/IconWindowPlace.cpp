@@ -1,6 +1,7 @@
 #include "station/core/IconWindowPlace.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace vantor {
@@ -25,7 +26,25 @@ std::int32_t Fit(Span window, Span area) {
   return static_cast<std::int32_t>(start);
 }
 
+std::int32_t Rescale(std::int32_t value, std::int64_t to, std::int64_t from) {
+  if (to <= 0 || from <= 0) return value;
+  const std::int64_t product = std::int64_t{value} * to;
+  const std::int64_t half = from / 2;
+  const std::int64_t scaled = product >= 0 ? (product + half) / from : -((-product + half) / from);
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(scaled, INT32_MIN, INT32_MAX));
+}
+
+constexpr int kStoredDpi = 96;
+
 }  // namespace
+
+WindowPlace ScreenFromStored(WindowPlace stored, int dpi) {
+  return {Rescale(stored.left, dpi, kStoredDpi), Rescale(stored.top, dpi, kStoredDpi)};
+}
+
+WindowPlace StoredFromScreen(WindowPlace screen, int dpi) {
+  return {Rescale(screen.left, kStoredDpi, dpi), Rescale(screen.top, kStoredDpi, dpi)};
+}
 
 WindowPlace ReachablePlace(WindowPlace stored, std::int32_t width, std::int32_t height,
                            const std::vector<MonitorArea>& monitors) {

@@ -29,4 +29,10 @@ struct WindowPlace {
 WindowPlace ReachablePlace(WindowPlace stored, std::int32_t width, std::int32_t height,
                            const std::vector<MonitorArea>& monitors);
 
+// The stored place is in pixels of 1/96 inch (15 twips) at every scaling; the window moves in
+// the pixels of a screen of `dpi` dots per inch. Both round to the nearest pixel, halves away
+// from zero, and saturate at the ends of 32 bits.
+WindowPlace ScreenFromStored(WindowPlace stored, int dpi);
+WindowPlace StoredFromScreen(WindowPlace screen, int dpi);
+
 }  // namespace vantor

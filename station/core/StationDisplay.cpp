@@ -8,8 +8,8 @@ namespace vantor {
 void Station::AddTrayIcon() { SysTrayIcon(PlainTooltipText(), NotifyMode::Add); }
 
 void Station::PlaceIconWindow(bool show) {
-  const WindowPlace place =
-      ReachablePlace({WindowLeft, WindowTop}, host_.WindowWidth(), host_.WindowHeight(), host_.Monitors());
+  const WindowPlace stored = ScreenFromStored({WindowLeft, WindowTop}, host_.ScreenDpi());
+  const WindowPlace place = ReachablePlace(stored, host_.WindowWidth(), host_.WindowHeight(), host_.Monitors());
   host_.MoveWindowTo(place.left, place.top);
   if (show) host_.ShowWindow(true);
 }
@@ -121,8 +121,9 @@ void Station::picPercent_MouseDown(int button) {
     // brought onto the screen from somewhere else.
     const WindowPlace after{host_.WindowLeft(), host_.WindowTop()};
     if (after != before) {
-      WindowLeft = after.left;
-      WindowTop = after.top;
+      const WindowPlace stored = StoredFromScreen(after, host_.ScreenDpi());
+      WindowLeft = stored.left;
+      WindowTop = stored.top;
     }
     SaveWindowState();
   } else if (button & kRightButton) {

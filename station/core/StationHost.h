@@ -31,6 +31,8 @@ class StationHost {
   virtual std::int32_t WindowTop() = 0;
   virtual std::int32_t WindowWidth() = 0;
   virtual std::int32_t WindowHeight() = 0;
+  // The dots per inch of the screen pixels that the calls above and Monitors() work in.
+  virtual int ScreenDpi() = 0;
   // The monitors of the desktop as they are now.
   virtual std::vector<MonitorArea> Monitors() = 0;
 

@@ -314,6 +314,10 @@ std::int32_t StationWindow::WindowHeight() {
   return rect.bottom - rect.top;
 }
 
+// The system's DPI where the process knows it; where the system scales the process, its
+// coordinates are those of 96 DPI and so is the answer.
+int StationWindow::ScreenDpi() { return SystemDpi(); }
+
 std::vector<MonitorArea> StationWindow::Monitors() {
   std::vector<MonitorArea> monitors;
   const auto add = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {

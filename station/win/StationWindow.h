@@ -53,6 +53,7 @@ class StationWindow : public StationHost {
   std::int32_t WindowTop() override;
   std::int32_t WindowWidth() override;
   std::int32_t WindowHeight() override;
+  int ScreenDpi() override;
   std::vector<MonitorArea> Monitors() override;
   void ShowCanvas(const Canvas& canvas) override;
   void SetIconWindowTip(const std::wstring& text) override;

@@ -11,6 +11,15 @@ HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 int Stride(int width) { return (width * 3 + 3) & ~3; }
 
+// A program that the system scales on a screen of more than 96 DPI works in virtual pixels,
+// while the screen's own device context keeps the screen's pixels: an area given in the
+// caller's pixels covers more of them, by the ratio of the screen's physical size to the
+// size the caller is told. Where nothing is scaled the ratio is 1.
+int ScreenPixels(HDC screen, int pixels, int physicalIndex, int virtualIndex) {
+  const int physical = ::GetDeviceCaps(screen, physicalIndex), told = ::GetDeviceCaps(screen, virtualIndex);
+  return physical > 0 && told > 0 ? ::MulDiv(pixels, physical, told) : pixels;
+}
+
 constexpr ULONGLONG kPlaceBoundMs = 500;
 constexpr UINT kAnswerBoundMs = 300;
 
@@ -75,9 +84,11 @@ void WinCapture::MouseEvent(MouseAction action) {
   ::mouse_event(action == MouseAction::LeftDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
-void WinCapture::CopyScreen(int width, int height) {
+void WinCapture::CopyScreen(int callerWidth, int callerHeight) {
   ClearPicture();
   ScreenDc screen;
+  const int width = ScreenPixels(screen.Get(), callerWidth, DESKTOPHORZRES, HORZRES);
+  const int height = ScreenPixels(screen.Get(), callerHeight, DESKTOPVERTRES, VERTRES);
   const BITMAPINFO info = TopDownBitmapInfo(width, height, 24);
   void* bits = nullptr;
   OwnedBitmap bitmap(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -1,6 +1,7 @@
 // Captures of the test agent's two views at scheduled percentages, and minimising it after.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 
 #include "tests/e2e/AgentDriver.h"
@@ -10,7 +11,16 @@
 namespace vantor::test {
 namespace {
 
-constexpr std::uint32_t kMainView = 0x008040, kApplicationView = 0xC000A0;
+constexpr std::uint32_t kMainView = 0x008040, kApplicationView = 0xC000A0, kMinimiseButton = 0x0000A0;
+constexpr int kWidth = 758, kHeight = 514;
+
+// The picture holds the agent's whole window as the screen shows it: 758 x 514 of the agent's
+// pixels, more of the screen's where the display is scaled. `x`, `y` are the agent's pixels.
+std::uint32_t AtAgent(const DecodedPng& png, int x, int y) {
+  EXPECT_GE(png.width, kWidth);
+  EXPECT_LT(std::abs(png.width * kHeight - png.height * kWidth), kWidth + kHeight) << png.width << " x " << png.height;
+  return png.At(x * png.width / kWidth, y * png.height / kHeight);
+}
 
 class CaptureTest : public ::testing::Test {
  protected:
@@ -49,10 +59,9 @@ TEST_F(CaptureTest, FiftyPercentWritesOnePictureOfTheMainViewAndFiftyOneNone) {
   EXPECT_EQ(name.substr(0, 8), today);
   const auto png = Read(name);
   ASSERT_TRUE(png.has_value());
-  EXPECT_EQ(png->width, 758);
-  EXPECT_EQ(png->height, 514);
-  EXPECT_EQ(png->At(400, 300), kMainView);
-  EXPECT_EQ(png->At(700, 380), kMainView);
+  EXPECT_EQ(AtAgent(*png, 400, 300), kMainView);
+  EXPECT_EQ(AtAgent(*png, 700, 380), kMainView);
+  EXPECT_EQ(AtAgent(*png, 729, 483), kMinimiseButton) << "the window's lower right corner";
   RECT rect{};
   ::GetWindowRect(agent.Form(), &rect);
   EXPECT_EQ(rect.left, 0);
@@ -78,9 +87,7 @@ TEST_F(CaptureTest, AnApplicationCaptureShowsThatViewAndLeavesTheMainOne) {
   EXPECT_TRUE(std::regex_match(name, std::wregex(LR"(\d{14}-50-APP\.png)"))) << testing::PrintToString(name);
   const auto png = Read(name);
   ASSERT_TRUE(png.has_value());
-  EXPECT_EQ(png->width, 758);
-  EXPECT_EQ(png->height, 514);
-  EXPECT_EQ(png->At(400, 300), kApplicationView);
+  EXPECT_EQ(AtAgent(*png, 400, 300), kApplicationView);
   EXPECT_FALSE(agent.ApplicationView()) << "back on the main view";
   EXPECT_EQ(Pngs().size(), 1u);
   EXPECT_TRUE(vantor.Exit(p));
@@ -101,7 +108,7 @@ TEST_P(MinimiseTest, LeavesTheAgentMinimised) {
   EXPECT_EQ(::IsWindowVisible(agent.Form()) == FALSE, method == 1);
   const auto png = Read(name);
   ASSERT_TRUE(png.has_value());
-  EXPECT_EQ(png->At(400, 300), kMainView) << "copied before the minimise step";
+  EXPECT_EQ(AtAgent(*png, 400, 300), kMainView) << "copied before the minimise step";
   EXPECT_TRUE(vantor.Exit(p));
 }
 

@@ -74,6 +74,11 @@ TEST_F(IconTest, TheAgentsProgressAppearsInTempIcoWithinTwoSeconds) {
 TEST_F(IconTest, TheIconWindowShowsTheIconAtItsSavedPlace) {
   WriteBytes(vantor.File(L"Vantor.ini"),
              "[window]\r\ntop=150\r\nleft=300\r\n[visible]\r\nwindow=1\r\ntasktray=0\r\n");
+  // This test sees the screen's own pixels: the stored place is in pixels of 1/96 inch.
+  ::SetProcessDPIAware();
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  const int left = ::MulDiv(300, dpi, 96), top = ::MulDiv(150, dpi, 96);
   StartAgent(227);
   Process p = vantor.Start();
   ASSERT_LE(WaitForIcon(IcoOf(100), 5000), 5000u);
@@ -81,13 +86,11 @@ TEST_F(IconTest, TheIconWindowShowsTheIconAtItsSavedPlace) {
   RECT rect{};
   ASSERT_TRUE(WaitUntil([&] {
     ::GetWindowRect(station, &rect);
-    return ::IsWindowVisible(station) && rect.left == 300 && rect.top == 150;
-  }));
+    return ::IsWindowVisible(station) && rect.left == left && rect.top == top;
+  })) << rect.left << "," << rect.top << " at " << dpi << " DPI";
   // What the screen shows there is the icon, 240 twips square, by whole pixels.
   const std::string ico = IcoOf(100);
   ::Sleep(300);
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
   const std::map<int, int> sizes = {{96, 16}, {120, 20}, {144, 24}, {192, 32}};
   ASSERT_EQ(sizes.count(dpi), 1u) << dpi;
   const int size = sizes.at(dpi);
@@ -100,7 +103,7 @@ TEST_F(IconTest, TheIconWindowShowsTheIconAtItsSavedPlace) {
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       const std::uint32_t at = source[static_cast<std::size_t>(y * size + x)];
-      const COLORREF c = ::GetPixel(screen, 300 + x, 150 + y);
+      const COLORREF c = ::GetPixel(screen, left + x, top + y);
       same += (c == IcoPixel(ico, static_cast<int>(at % 16), static_cast<int>(at / 16))) ? 1 : 0;
     }
   }

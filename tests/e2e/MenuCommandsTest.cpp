@@ -45,6 +45,8 @@ TEST(MenuCommands, ShowingTheAgentRestoresItsWindow) {
     DWORD pid;
     HWND second;
   } search{agent.Id(), nullptr};
+  // The agent makes its second window just after its form.
+  ASSERT_TRUE(WaitUntil([&] { return CountProcessWindows(agent.Id(), L"ThunderRT6formDC") == 2; }));
   ::EnumWindows(
       [](HWND hwnd, LPARAM param) -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);

@@ -11,8 +11,10 @@
 namespace vantor::test {
 namespace {
 
-// One notification-area call as the shell receives it (Wine's layout of the copied record:
-// window, id, flags, callback, tip[128], state, state mask, info[256], timeout, title[64], ...).
+// One notification-area call as the shell receives it. Each Wine copies the record in a layout
+// of its own: window, id, flags and callback come first, but the tooltip begins later in Wine 10
+// than in Wine 8. So its place is learnt from a record with a known tooltip; from there on the
+// fields keep their order: tip[128], state, state mask, info[256], timeout, title[64].
 struct TrayCall {
   DWORD message = 0;
   std::uint32_t id = 0, flags = 0, callback = 0;
@@ -20,6 +22,7 @@ struct TrayCall {
 };
 
 std::vector<TrayCall> g_calls;
+std::size_t g_tip = 0;  // where the tooltip begins in the records of this Wine
 
 std::wstring Field(const BYTE* data, std::size_t size, std::size_t offset, std::size_t chars) {
   if (offset + chars * 2 > size) return L"";
@@ -39,9 +42,12 @@ LRESULT CALLBACK ShellProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       call.flags = words[2];
       call.callback = words[3];
     }
-    call.tip = Field(data, copy->cbData, 16, 128);
-    call.info = Field(data, copy->cbData, 16 + 256 + 8, 256);
-    call.title = Field(data, copy->cbData, 16 + 256 + 8 + 512 + 4, 64);
+    for (std::size_t at = 16; g_tip == 0 && at + 256 <= copy->cbData; at += 2) {
+      if (Field(data, copy->cbData, at, 128) == L"known tip") g_tip = at;
+    }
+    call.tip = Field(data, copy->cbData, g_tip, 128);
+    call.info = Field(data, copy->cbData, g_tip + 256 + 8, 256);
+    call.title = Field(data, copy->cbData, g_tip + 256 + 8 + 512 + 4, 64);
     g_calls.push_back(call);
     return TRUE;
   }
@@ -64,6 +70,14 @@ class StoryTest : public ::testing::Test {
     ::RegisterClassW(&wc);
     shell_ = ::CreateWindowExW(0, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
                                nullptr);
+    NOTIFYICONDATAW known{};
+    known.cbSize = sizeof(known);
+    known.hWnd = shell_;
+    known.uFlags = NIF_TIP;
+    ::lstrcpyW(known.szTip, L"known tip");
+    g_tip = 0;
+    ::Shell_NotifyIconW(NIM_ADD, &known);
+    ::Shell_NotifyIconW(NIM_DELETE, &known);
     g_calls.clear();
   }
   void TearDown() override { ::DestroyWindow(shell_); }
@@ -72,6 +86,7 @@ class StoryTest : public ::testing::Test {
 
 TEST_F(StoryTest, OneProgressStepFromTheBarToTheTrayTheSoundsAndTheCapture) {
   ASSERT_EQ(::FindWindowW(L"Shell_TrayWnd", nullptr), shell_) << "this test plays the shell";
+  ASSERT_NE(g_tip, 0u) << "where the known tooltip landed";
   VantorProgram vantor;
   const std::wstring folder = vantor.Folder().Path();
   WriteBytes(vantor.File(L"Vantor.ini"), "[icon]\r\nballoon=1\r\n[capture]\r\nfolder=" + Ansi(folder) +

@@ -197,6 +197,7 @@ class FakeHost : public StationHost {
   std::int32_t WindowTop() override { return top; }
   std::int32_t WindowWidth() override { return 16; }
   std::int32_t WindowHeight() override { return 16; }
+  int ScreenDpi() override { return dpi; }
   std::vector<MonitorArea> Monitors() override { return monitors; }
   void Quit() override { quit = true; }
   void ShowCanvas(const Canvas& c) override { canvas = c; }
@@ -225,6 +226,7 @@ class FakeHost : public StationHost {
   int topMode = -1;
   bool visible = false, sized = false, quit = false;
   std::int32_t left = 0, top = 0;
+  int dpi = 96;
   std::vector<MonitorArea> monitors;
   Canvas canvas;
   std::wstring windowTip;

@@ -251,6 +251,22 @@ TEST_F(StationIconTest, TheIconWindowIsPlacedAtStartUpOnDisplayChangeAndWhenShow
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"top"), L"3000");
 }
 
+// At 150 % the screen has 144 pixels per inch; the stored place stays in pixels of 1/96 inch.
+TEST_F(StationIconTest, TheStoredPlaceIsInPixelsOfA96thInchAtEveryScaling) {
+  host.dpi = 144;
+  host.monitors = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}}};
+  SetIni(L"window", L"top", L"150");
+  SetIni(L"window", L"left", L"301");
+  station.Form_Load();
+  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(452, 225));  // 451.5 rounds up
+  host.dragBy = -2;
+  station.picPercent_MouseDown(kLeftButton);  // a drag to 450
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"300");
+  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"top"), L"150");
+  EXPECT_EQ(ScreenFromStored({2147483647, -2147483647 - 1}, 144), WindowPlace(2147483647, -2147483647 - 1));
+  EXPECT_EQ(StoredFromScreen({-451, 0}, 144), WindowPlace(-301, 0));
+}
+
 TEST_F(StationIconTest, MouseOnTrayAndIconWindow) {
   station.Form_Load();
   StartAgent(0);

@@ -1,7 +1,10 @@
 // PNG files written through the imaging component, and the capture port's screen copy.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
+
+#include "common/win/Dpi.h"
 
 #include "station/win/PngFile.h"
 #include "station/win/WinCapture.h"
@@ -69,7 +72,15 @@ TEST(PngFile, AFileThatCannotBeWrittenFailsAndLeavesNothing) {
   EXPECT_FALSE(test::Exists(folder / L"empty.png"));
 }
 
-TEST(WinCapture, CopiesTheScreenAtTheOriginAndSavesNothingOnceCleared) {
+// At any scaling the picture holds all that the screen shows of the window's 758 x 514 of its
+// own pixels at the origin (a mark at their lower right corner), whether the process
+// stays unaware of the scaling (Windows 7 to 10 1511) or is aware and enters the space of the
+// unaware window (later systems).
+class ScreenCopy : public ::testing::TestWithParam<bool> {};
+
+TEST_P(ScreenCopy, CopiesTheScreenAtTheOriginAndSavesNothingOnceCleared) {
+  if (GetParam()) BecomeDpiAwareWhereThreadsCanLeaveIt();
+  void* previous = GetParam() ? EnterDpi(reinterpret_cast<void*>(static_cast<INT_PTR>(-1))) : nullptr;
   test::ComScope com;
   test::TempFolder folder{L"cap"};
   // A window of one colour at the origin, topmost, as the agent stands during a capture.
@@ -82,6 +93,10 @@ TEST(WinCapture, CopiesTheScreenAtTheOriginAndSavesNothingOnceCleared) {
   ::RegisterClassExW(&wc);
   HWND window = ::CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, 300, 300, 800, 600, nullptr,
                                   nullptr, wc.hInstance, nullptr);
+  ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 700, 460, 58, 54, window, nullptr,
+                    nullptr, nullptr);
+  LeaveDpi(previous);
+  previous = GetParam() ? EnterDpi(WindowDpi(window)) : nullptr;
   ASSERT_NE(window, nullptr);
   WinCapture capture;
   capture.ShowWindow(reinterpret_cast<WindowHandle>(window), ShowCommand::ShowNormal);
@@ -94,19 +109,25 @@ TEST(WinCapture, CopiesTheScreenAtTheOriginAndSavesNothingOnceCleared) {
   ::UpdateWindow(window);
   test::WaitUntil([] { return false; }, 300);  // let the window draw
   capture.CopyScreen(kWidth, kHeight);
+  LeaveDpi(previous);
   const std::wstring path = folder / L"shot.png";
   ASSERT_TRUE(capture.SavePicture(path));
   const auto png = test::ReadPng(path);
   ASSERT_TRUE(png.has_value());
-  EXPECT_EQ(png->width, kWidth);
-  EXPECT_EQ(png->height, kHeight);
-  EXPECT_EQ(png->At(10, 10), 0xC81E5Au);
-  EXPECT_EQ(png->At(kWidth - 1, kHeight - 1), 0xC81E5Au);
+  EXPECT_GE(png->width, kWidth);
+  EXPECT_LT(std::abs(png->width * kHeight - png->height * kWidth), kWidth + kHeight) << "the window's proportions";
+  const auto at = [&](int x, int y) { return png->At(x * png->width / kWidth, y * png->height / kHeight); };
+  EXPECT_EQ(at(10, 10), 0xC81E5Au);
+  EXPECT_EQ(at(690, 500), 0xC81E5Au);
+  EXPECT_NE(at(kWidth - 1, kHeight - 1), 0xC81E5Au) << "the mark, in " << png->width << " x " << png->height;
   capture.ClearPicture();
   EXPECT_FALSE(capture.SavePicture(folder / L"cleared.png"));
   EXPECT_FALSE(test::Exists(folder / L"cleared.png"));
   ::DestroyWindow(window);
 }
+
+INSTANTIATE_TEST_SUITE_P(Unaware, ScreenCopy, ::testing::Values(false));
+INSTANTIATE_TEST_SUITE_P(AwareInTheWindowSpace, ScreenCopy, ::testing::Values(true));
 
 }  // namespace
 }  // namespace vantor
