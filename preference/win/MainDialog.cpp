@@ -6,6 +6,7 @@
 #include "preference/core/FillPages.h"
 #include "preference/core/PageTexts.h"
 #include "preference/win/Ui.h"
+#include "preference/win/WindowLayout.h"
 #include "resources/preference_ids.h"
 
 namespace vantor::preference {
@@ -14,10 +15,6 @@ namespace {
 constexpr UINT kTellUnreadable = WM_APP + 1;
 constexpr UINT kTellLinksUnreadable = WM_APP + 2;
 constexpr UINT kTellNotWritable = WM_APP + 3;
-
-// The window's outer size in pixels at 96 dpi (8205 x 5625 twips) and the place of the pages.
-constexpr int kWindowWidth = 547, kWindowHeight = 375;
-constexpr int kPageLeft = 152, kPageTop = 30;
 
 template <class F>
 void Guarded(F&& f) noexcept {
@@ -103,8 +100,6 @@ LRESULT CALLBACK MainDialog::TreeProc(HWND tree, UINT message, WPARAM wParam, LP
 }
 
 void MainDialog::Form_Load() {
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, Scaled(kWindowWidth), Scaled(kWindowHeight),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The program's icon (resource 1, drawn at 16 pixels) on the caption and in the task switcher;
   // shared, so never destroyed.
   const auto icon = reinterpret_cast<LPARAM>(
@@ -112,7 +107,6 @@ void MainDialog::Form_Load() {
   ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, icon);
   ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, icon);
   CreatePages();
-  Layout();
   BuildPageTree();
   unreadable_ = LoadEditorSettings(profile_, folder_, settings_);
   // The lists first: filling their read-outs runs the read-outs' change handlers.
@@ -124,6 +118,7 @@ void MainDialog::Form_Load() {
   bookmarks_.FillBookmarkList(links_);
   priority_.PrepareControls();
   ApplyCaptions();
+  Layout();
   priority_.ShowAgentTaskName();
   priority_.LoadPriorityFile();
   WatchControls();
@@ -154,37 +149,13 @@ void MainDialog::CreatePages() {
 }
 
 void MainDialog::Layout() {
-  RECT client{};
-  ::GetClientRect(hwnd_, &client);
-  const int width = client.right, height = client.bottom;
-  const int top = Scaled(kPageTop), left = Scaled(kPageLeft);
-  const int pageHeight = height - top - Scaled(68);
-  const auto place = [&](int id, int x, int y, int w, int h) { ::MoveWindow(::GetDlgItem(hwnd_, id), x, y, w, h, TRUE); };
-  place(IDC_Label5, Scaled(8), Scaled(2), Scaled(240), Scaled(26));
-  place(IDC_TreeView1, Scaled(6), top, left - Scaled(12), pageHeight);
-  for (int i = 0; i < kPageCount; ++i) {
-    HWND page = frmSetting_[static_cast<std::size_t>(i)];
-    ::MoveWindow(page, left, top, width - left - Scaled(6), pageHeight, TRUE);
-    ::MoveWindow(::GetDlgItem(page, IDC_PageFrame0 + i), 0, 0, width - left - Scaled(6), pageHeight, TRUE);
-  }
-  place(IDC_labHelp, Scaled(8), top + pageHeight + Scaled(4), width - Scaled(16), Scaled(30));
-  const int buttonWidth = Scaled(84), buttonHeight = Scaled(24), y = height - Scaled(30);
-  place(IDC_cmdCancel, width - Scaled(6) - buttonWidth, y, buttonWidth, buttonHeight);
-  place(IDC_cmdOK1, width - Scaled(12) - 2 * buttonWidth, y, buttonWidth, buttonHeight);
-  place(IDC_cmdOK0, width - Scaled(18) - 3 * buttonWidth, y, buttonWidth, buttonHeight);
-
   titleFont_.Reset(::CreateFontW(-Scaled(18), 0, 0, 0, FW_BLACK, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                  DEFAULT_PITCH | FF_SWISS, L"Arial Black"));
   if (titleFont_) ::SendDlgItemMessageW(hwnd_, IDC_Label5, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.Get()), FALSE);
-
-  // Centre the resized window on its screen.
-  RECT window{}, work{};
-  ::GetWindowRect(hwnd_, &window);
-  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int w = window.right - window.left, h = window.bottom - window.top;
-  ::SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2, work.top + (work.bottom - work.top - h) / 2,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (int label : {IDC_labJumpBookMark, IDC_labJumpPriority, IDC_labJumpVersion}) BreakAfterSpaces(Control(label));
+  for (int label : {IDC_labBalloonInfo, IDC_labPriority, IDC_labBakkin, IDC_labAuthor}) WrapLines(Control(label));
+  LayoutWindow(hwnd_, frmSetting_);
 }
 
 void MainDialog::BuildPageTree() {
@@ -325,6 +296,7 @@ void MainDialog::OnControlEvent(int control, ControlEvent event) noexcept {
   Guarded([&] {
     icon_.OnControlEvent(control, event);
     version_.OnControlEvent(control, event);
+    if (event == ControlEvent::Focus) ScrollIntoView(Control(control));
     const HelpEntry* help = FindHelp(control);
     if (!help) return;
     unsigned wanted = 0;
@@ -422,7 +394,8 @@ INT_PTR MainDialog::OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM
       return TRUE;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+    case WM_MOUSEWHEEL:
+      if (!ScrollPage(page, message, wParam, lParam)) OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

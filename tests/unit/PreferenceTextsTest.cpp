@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "preference/core/LineBreaks.h"
 #include "preference/core/PageTexts.h"
 #include "preference/core/PageTree.h"
 #include "resources/preference_ids.h"
@@ -206,6 +207,29 @@ TEST(PreferenceTree, ShowingAPageDoesItsExtraWork) {
                                                    : PageWork::None;
     EXPECT_EQ(WorkOnShow(static_cast<Page>(p)), expected) << p;
   }
+}
+
+// A label's lines, with Japanese characters two units wide and all others one.
+TEST(PreferenceLineBreaks, JapaneseBreaksAnywhereButBeforeClosingMarksWordsStayWhole) {
+  const auto measure = [](std::wstring_view run) {
+    int width = 0;
+    for (wchar_t c : run) width += c >= 0x2E80 ? 2 : 1;
+    return width;
+  };
+  const struct {
+    const wchar_t* text;
+    int width;
+    const wchar_t* lines;
+  } cases[] = {
+      {L"あいうえお", 4, L"あい\r\nうえ\r\nお"},
+      {L"あいう。えお", 6, L"あい\r\nう。え\r\nお"},      // no line starts with 。
+      {L"であ「かぎ」", 6, L"であ\r\n「か\r\nぎ」"},      // nor ends with 「, nor starts with 」
+      {L"ab  cdef gh", 6, L"ab\r\ncdef\r\ngh"},        // words whole, spaces at a break gone
+      {L"でUDAgentの", 6, L"で\r\nUDAgen\r\ntの"},     // a word wider than a line: where it is full
+      {L"あいう", 6, L"あいう"},
+      {L"", 6, L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BreakLines(c.text, c.width, measure), c.lines) << c.width;
 }
 
 }  // namespace
