@@ -13,6 +13,7 @@
 #define IDD_PAGE7 117
 #define IDD_PAGE8 118
 #define IDD_PAGE9 119
+#define IDD_PAGE10 120
 
 // Controls; numbered from 2000 so that none meets IDOK, IDCANCEL or a string id.
 #define IDC_frmSetting0 2000
@@ -157,6 +158,25 @@
 #define IDC_lineUnderline 2139
 #define IDC_CheckBalloon 2140
 #define IDC_labBalloonInfo 2141
+// The quiet hours on the sound page, the log-on box on the その他 page.
+#define IDC_CheckQuiet 2500
+#define IDC_txtQuietFrom 2501
+#define IDC_labQuietFrom 2502
+#define IDC_txtQuietTo 2503
+#define IDC_labQuietTo 2504
+#define IDC_CheckLogon 2505
+#define IDC_labLogonNote 2506
+
+// The record page (page 10) and the time-left switch of the icon page. The page's frame
+// continues the frames' run (IDC_PageFrame0 + 10) and so shares IDC_Label5's number; it is only
+// ever looked up inside its own page.
+#define IDC_PageFrame10 2020
+#define IDC_frmSetting10 2200
+#define IDC_CheckTimeLeft 2201
+#define IDC_picHistoryChart 2202
+#define IDC_picHistorySummary 2203
+#define IDC_labHistoryUnreadable 2204
+#define IDC_cmdHistoryOpen 2205
 
 // Strings the code names (the captions and help texts are addressed through the page tables).
 #define IDS_NodeIcon 101
@@ -185,3 +205,20 @@
 #define IDS_LinksReplaceQuestion 3025
 #define IDS_NotInCodePage 3026
 #define IDS_FolderNotWritable 3027
+#define IDS_LogonOtherFolder 3504
+#define IDS_LogonSwitchedOff 3505
+#define IDS_LogonNotWritten 3506
+#define IDS_HistoryFrame 1100
+#define IDS_HistoryOpen 1101
+#define IDS_HistoryUnreadable 1102
+#define IDS_HistoryEmpty 1103
+#define IDS_HistoryTask 1104
+#define IDS_HistoryWeek 1105
+#define IDS_HistoryMonth 1106
+#define IDS_HistoryMedian 1107
+#define IDS_HistoryHoursMinutes 1108
+#define IDS_HistoryMinutes 1109
+#define IDS_HistoryHours 1110
+#define IDS_HistoryNotFinished 1111
+#define IDS_HistoryHeld 1112
+#define IDS_HistoryNone 3400

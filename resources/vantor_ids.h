@@ -20,3 +20,10 @@
 #define IDS_VERSION_TEXT 201
 #define IDS_NO_BOOKMARK 202
 #define IDS_FOLDER_NOT_WRITABLE 203
+
+// The time-left line of the tooltip; %1 and %2 stand for the numbers.
+#define IDS_TIMELEFT_CALCULATING 240
+#define IDS_TIMELEFT_MINUTES 241
+#define IDS_TIMELEFT_HOURS 242
+#define IDS_TIMELEFT_DAYS 243
+#define IDS_TIMELEFT_STALLED 244

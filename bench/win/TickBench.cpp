@@ -6,6 +6,7 @@
 #include "common/win/WinTextFiles.h"
 #include "station/core/AgentSearch.h"
 #include "station/core/Station.h"
+#include "station/win/WinUnitRecord.h"
 #include "station/win/WinWindows.h"
 #include "tests/unit/Fakes.h"
 
@@ -45,15 +46,17 @@ class CountingWindows : public WindowPort {
   WindowPort& inner_;
 };
 
-// A station over the real window, file, profile and bookmark adapters in a fresh program
-// folder; the host, the icon and the rest are fakes, which a tick without a change of the
-// percentage does not reach.
+// A station over the real window, file, profile, bookmark and clock adapters in a fresh
+// program folder; the host, the icon and the rest are fakes, which a tick without a change of
+// the percentage does not reach. With `units`, it follows the running unit with the time left
+// switched on; without, it has no clock and neither follows nor records units.
 class TickStation {
  public:
-  TickStation()
+  explicit TickStation(bool units = true)
       : counting_(windows_),
+        ini_((test::WriteBytes(folder_ / L"Vantor.ini", "[icon]\r\ntimeleft=1\r\n"), true)),
         station_(StationPorts{counting_, files_, profile_, host_, icons_, processes_, folder_.Path(), sound_, capture_,
-                              links_, priorities_}) {
+                              links_, priorities_, L"", units ? &record_ : nullptr, {}}) {
     station_.Form_Load();
     station_.timMain_Timer();  // the first tick takes the agent's percentage
   }
@@ -73,6 +76,8 @@ class TickStation {
   test::FakeSound sound_;
   test::FakeCapture capture_;
   test::FakePriorities priorities_;
+  WinUnitRecord record_;
+  bool ini_;
   Station station_;
 };
 
@@ -84,7 +89,7 @@ std::vector<TickFigures> RunTickBench(const test::AgentDriver& agent, const std:
     TickFigures figures;
     figures.extraWindows = extra;
     ExtraWindows desktop(extra);
-    TickStation tick;
+    TickStation tick, plain(false);
     Station& station = tick.Get();
     const auto agentForm = reinterpret_cast<WindowHandle>(agent.Form());
     const std::int16_t percent = station.Percent;
@@ -108,9 +113,11 @@ std::vector<TickFigures> RunTickBench(const test::AgentDriver& agent, const std:
     station.timMain_Timer();
     figures.tickCalls = tick.Windows().calls;
 
-    const std::vector<double> us = SideBySide({[&] { station.timMain_Timer(); }, walk});
+    const std::vector<double> us =
+        SideBySide({[&] { station.timMain_Timer(); }, walk, [&] { plain.Get().timMain_Timer(); }});
     figures.tickUs = us[0];
     figures.walkUs = us[1];
+    figures.plainTickUs = us[2];
     // Both must still see the agent with the same percentage, or the figures mean nothing.
     figures.ready = figures.ready && found == agentForm && station.Percent == percent &&
                     station.UDformhwnd == agentForm;

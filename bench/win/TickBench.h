@@ -14,6 +14,7 @@ struct TickFigures {
   int walkCalls = 0;      // window calls of one walk (GetWindow, process id, GetDlgItem)
   int tickCalls = 0;      // window calls of one tick
   double tickUs = 0;      // one timMain_Timer
+  double plainTickUs = 0; // the same without following the unit (no clock, no time left)
   double walkUs = 0;      // the walk alone
 };
 

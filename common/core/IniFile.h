@@ -14,13 +14,6 @@ inline constexpr wchar_t kLinksLst[] = L"\\links.lst";
 inline constexpr wchar_t kTempIco[] = L"\\temp.ico";
 inline constexpr wchar_t kPreferenceExe[] = L"\\Preference.exe";
 
-// A message that names the program folder: its "%1" becomes the folder.
-inline std::wstring NamingFolder(std::wstring text, const std::wstring& folder) {
-  const std::size_t at = text.find(L"%1");
-  if (at != std::wstring::npos) text.replace(at, 2, folder);
-  return text;
-}
-
 class IniFile {
  public:
   IniFile(ProfilePort& profile, std::wstring programFolder)

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "common/core/Convert.h"
+#include "common/core/QuietHours.h"
 
 namespace vantor {
 namespace {
@@ -15,6 +16,7 @@ enum class Form {
   Bakkin,     // empty gives 15, otherwise the whole text as a 16-bit number
   Number,     // leading number to 16 bits, 0 gives the default
   Text,       // stored as read
+  ClockTime,  // "HH:MM" as minutes after midnight; one that does not read turns the quiet hours off
 };
 
 using Member = std::variant<std::int32_t MainSettings::*, bool MainSettings::*,
@@ -50,6 +52,9 @@ const KeyDef kKeys[] = {
     {L"sound", L"filename2", Form::Text, &S::SoundFile2, 0},
     {L"sound", L"alarmpercent", Form::FlagRule1, &S::AlarmPercent, 0},
     {L"sound", L"schedule", Form::Text, &S::AlarmSchedule, 0},
+    {L"sound", L"quiet", Form::FlagRule1, &S::SoundQuiet, 0},
+    {L"sound", L"quietfrom", Form::ClockTime, &S::QuietFrom, 23 * 60},
+    {L"sound", L"quietto", Form::ClockTime, &S::QuietTo, 7 * 60},
     {L"save", L"folder", Form::Text, &S::SaveFolder, 0},
     {L"save", L"check", Form::FlagRule1, &S::SaveCheck, 0},
     {L"save", L"filename3", Form::Text, &S::SoundFile3, 0},
@@ -67,6 +72,7 @@ const KeyDef kKeys[] = {
     {L"priority", L"uda", Form::Text, &S::PriorityUda, 0},
     {L"priority", L"other", Form::Text, &S::PriorityOther, 0},
     {L"priority", L"frequency", Form::Number, &S::Frequency, 1, L"Frequency", nullptr},
+    {L"icon", L"timeleft", Form::FlagRule1, &S::TimeLeft, 0},
 };
 
 void LoadKey(const KeyDef& def, const std::wstring& text, MainSettings& s) {
@@ -98,6 +104,12 @@ void LoadKey(const KeyDef& def, const std::wstring& text, MainSettings& s) {
     case Form::Text:
       s.*std::get<std::wstring S::*>(def.member) = text;
       break;
+    case Form::ClockTime: {
+      const std::optional<int> minutes = ParseClockTime(text);
+      s.*std::get<std::int16_t S::*>(def.member) = static_cast<std::int16_t>(minutes.value_or(def.fallback));
+      if (!minutes && !text.empty()) s.SoundQuiet = false;  // read after the switch; a missing time is the default
+      break;
+    }
   }
 }
 
@@ -119,6 +131,8 @@ std::wstring SaveText(const KeyDef& def, const MainSettings& s) {
       return std::to_wstring(s.*std::get<std::int16_t S::*>(def.member));
     case Form::Text:
       return s.*std::get<std::wstring S::*>(def.member);
+    case Form::ClockTime:
+      return ClockTimeText(s.*std::get<std::int16_t S::*>(def.member));
   }
   return L"";
 }

@@ -31,6 +31,10 @@ struct MainSettings {
   std::wstring SoundFile2;
   bool AlarmPercent = false;
   std::wstring AlarmSchedule;
+  // The quiet hours, in minutes after midnight: no sound from QuietFrom until QuietTo.
+  bool SoundQuiet = false;
+  std::int16_t QuietFrom = 23 * 60;
+  std::int16_t QuietTo = 7 * 60;
   // [save]
   std::wstring SaveFolder;
   bool SaveCheck = false;
@@ -51,6 +55,8 @@ struct MainSettings {
   std::wstring PriorityUda;
   std::wstring PriorityOther;
   std::int16_t Frequency = 1;
+  // [icon] timeleft: the time left for the running unit as the tooltip's last line.
+  bool TimeLeft = false;
 };
 
 // Which program reads: the two programs spell two key names in other letter cases.
@@ -60,7 +66,7 @@ enum class SettingsReader { Vantor, Preference };
 // throws ConversionError: keys before it hold their new values, keys after it their old ones.
 void LoadSettings(const IniFile& ini, MainSettings& settings, SettingsReader reader);
 
-// Writes all 35 keys in order; `uda` and `other` are the priority page's two name fields.
+// Writes all 39 keys in order; `uda` and `other` are the priority page's two name fields.
 // Stops at the first write that fails and returns false; true when every key was written.
 bool SaveSettings(IniFile& ini, const MainSettings& settings, const std::wstring& uda,
                   const std::wstring& other);

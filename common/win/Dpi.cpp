@@ -1,5 +1,7 @@
 #include "common/win/Dpi.h"
 
+#include <initializer_list>
+
 #include "common/win/ScreenDc.h"
 
 namespace vantor {
@@ -58,6 +60,14 @@ void* WindowDpi(HWND window) {
 }
 
 void* EnterDpi(void* awareness) { return awareness ? Functions().setThreadContext(awareness) : nullptr; }
+
+void* EnterPerMonitorDpi() {
+  if (!ThreadsCanChangeAwareness()) return nullptr;
+  for (INT_PTR context : {-4, -3}) {  // per monitor, version 2 (Windows 10 1703) and version 1
+    if (void* previous = Functions().setThreadContext(reinterpret_cast<DpiContext>(context))) return previous;
+  }
+  return nullptr;
+}
 
 void LeaveDpi(void* previous) {
   if (previous) Functions().setThreadContext(previous);

@@ -19,6 +19,24 @@ void* WindowDpi(HWND window);
 // of that awareness, until LeaveDpi is given what this returned; with none, nothing changes.
 void* EnterDpi(void* awareness);
 void LeaveDpi(void* previous);
+// From here on the calling thread works in the screen's own pixels on every monitor (per-monitor
+// awareness, the second version where there is one), until LeaveDpi is given what this
+// returned; none, and nothing changes, where threads cannot change their awareness.
+void* EnterPerMonitorDpi();
+
+// The calling thread in the screen's own pixels for the life of this scope.
+class PerMonitorDpi {
+ public:
+  PerMonitorDpi() : previous_(EnterPerMonitorDpi()) {}
+  PerMonitorDpi(const PerMonitorDpi&) = delete;
+  PerMonitorDpi& operator=(const PerMonitorDpi&) = delete;
+  ~PerMonitorDpi() { LeaveDpi(previous_); }
+  // False where threads cannot change their awareness: nothing changed.
+  bool Entered() const { return previous_ != nullptr; }
+
+ private:
+  void* previous_;
+};
 
 // The DPI that this process's windows are drawn for (96 for an unaware process).
 int SystemDpi();

@@ -56,8 +56,17 @@ struct FindHandleTraits {
   static void Close(Handle h) { ::FindClose(h); }
 };
 
+// Pens, brushes, fonts and bitmaps.
+template <typename T = HGDIOBJ>
+struct GdiObjectTraits {
+  using Handle = T;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { ::DeleteObject(h); }
+};
+
 using OwnedHandle = Owned<KernelHandleTraits>;
 using OwnedFile = Owned<FileHandleTraits>;
 using OwnedFind = Owned<FindHandleTraits>;
+using OwnedGdi = Owned<GdiObjectTraits<>>;
 
 }  // namespace vantor

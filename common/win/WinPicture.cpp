@@ -6,19 +6,10 @@
 #include "common/win/Handle.h"
 
 namespace vantor {
-namespace {
-
-struct BitmapTraits {
-  using Handle = HBITMAP;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { ::DeleteObject(h); }
-};
-
-}  // namespace
 
 std::optional<Picture> LoadBitmapPicture(const std::wstring& path) {
   if (path.empty()) return std::nullopt;
-  Owned<BitmapTraits> bitmap(static_cast<HBITMAP>(
+  Owned<GdiObjectTraits<HBITMAP>> bitmap(static_cast<HBITMAP>(
       ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   if (!bitmap) return std::nullopt;
   BITMAP info{};

@@ -1,5 +1,6 @@
 #include "common/win/WinSound.h"
 
+#include "common/win/SystemLibrary.h"
 #include "common/win/Windows.h"
 
 #include <mmsystem.h>
@@ -7,7 +8,10 @@
 namespace vantor {
 
 void WinSound::PlaySound(const std::wstring& path) {
-  ::PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+  // winmm.dll is no known DLL: it is loaded from the system folder, never from ours.
+  using PlaySoundFn = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
+  static const auto play = SystemFunction<PlaySoundFn>(L"winmm.dll", "PlaySoundW");
+  if (play) play(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
 }
 
 }  // namespace vantor

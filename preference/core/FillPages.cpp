@@ -4,6 +4,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "common/core/QuietHours.h"
 #include "preference/core/IconPage.h"
 #include "preference/core/PercentList.h"
 #include "resources/preference_ids.h"
@@ -73,6 +74,7 @@ void FillPages(MainSettings& s, PageControls& c, FilePort& files) {
   pictureSwitch(IDC_CheckBackImage, &MainSettings::IconBack);
   pictureSwitch(IDC_CheckGraphImage, &MainSettings::IconGraph);
   Try([&] { c.SetCheck(IDC_CheckBalloon, s.Balloon); });
+  Try([&] { c.SetCheck(IDC_CheckTimeLeft, s.TimeLeft); });
 
   // 3. The picture; one that cannot be loaded is forgotten.
   Try([&] {
@@ -93,6 +95,9 @@ void FillPages(MainSettings& s, PageControls& c, FilePort& files) {
   Try([&] { c.SetText(IDC_txtSound2, s.SoundFile2); });
   Try([&] { c.SetCheck(IDC_CheckSound2, s.AlarmPercent); });
   Try([&] { FillPercentList(c, IDC_txtSoundPercents, s.AlarmSchedule); });
+  Try([&] { c.SetCheck(IDC_CheckQuiet, s.SoundQuiet); });
+  Try([&] { c.SetText(IDC_txtQuietFrom, ClockTimeText(s.QuietFrom)); });
+  Try([&] { c.SetText(IDC_txtQuietTo, ClockTimeText(s.QuietTo)); });
 
   // 5. Save watch and backing off.
   Try([&] { c.SetText(IDC_txtUDA, s.SaveFolder); });

@@ -14,11 +14,11 @@ const CaptionEntry kCaptions[] = {
     {IDC_Label4, 202}, {IDC_Label3, 203}, {IDC_Label9, 204}, {IDC_Label6, 205}, {IDC_Label7, 206},
     {IDC_CheckWaku, 207}, {IDC_CheckMoji, 208}, {IDC_frmPicture, 210}, {IDC_CheckBackImage, 211},
     {IDC_CheckGraphImage, 212}, {IDC_frmPreview, 220},
-    {IDC_frmDblClick, 230}, {IDC_optShowSetting, 231}, {IDC_optShowUDAgent, 232},
+    {IDC_frmDblClick, 230}, {IDC_optShowSetting, 231}, {IDC_optShowUDAgent, 232}, {IDC_CheckTimeLeft, 260},
     // Sound page.
     {IDC_labSound1, 301}, {IDC_cmdSound1Test, 302}, {IDC_CheckSound1_1, 303}, {IDC_CheckSound1_2, 304},
     {IDC_labSound2, 305}, {IDC_cmdSound2Test, 302}, {IDC_CheckSound2, 306}, {IDC_cmdSound2Add, 307},
-    {IDC_cmdSound2Clear, 308},
+    {IDC_cmdSound2Clear, 308}, {IDC_CheckQuiet, 309}, {IDC_labQuietFrom, 310}, {IDC_labQuietTo, 311},
     // Save-watch page.
     {IDC_labUDA, 402}, {IDC_CheckSaveFile, 403}, {IDC_labSound3, 404}, {IDC_cmdSound3Test, 405},
     {IDC_CheckSound3, 406}, {IDC_frmBakkin, 407}, {IDC_labBakkin, 408},
@@ -32,6 +32,7 @@ const CaptionEntry kCaptions[] = {
     // Other page.
     {IDC_cmdJumpBookMark, 702}, {IDC_cmdJumpPriority, 703}, {IDC_cmdJumpVersion, 704},
     {IDC_labJumpBookMark, 705}, {IDC_labJumpPriority, 706}, {IDC_labJumpVersion, 707},
+    {IDC_CheckLogon, 708},
     // Bookmark page.
     {IDC_cmdLinkUP, 802}, {IDC_cmdLinkDown, 803}, {IDC_cmdLinkDelete, 804}, {IDC_frmLinkDetail, 805},
     {IDC_labLinkDatailTitle, 806}, {IDC_labLinkDatailURL, 807}, {IDC_cmdLinkChange, 808},
@@ -113,6 +114,14 @@ const HelpEntry kHelp[] = {
     {IDC_optShowSetting, 4053, kFocusMove},
     {IDC_optShowUDAgent, 4054, kFocusMove},
     {IDC_TreeView1, 0, kFocusMove},
+    {IDC_CheckQuiet, 4500, kFocusMove},
+    {IDC_txtQuietFrom, 4501, kFocusMove},
+    {IDC_txtQuietTo, 4501, kFocusMove},
+    {IDC_CheckLogon, 4502, kFocusMove},
+    {IDC_CheckTimeLeft, 4400, kFocusMove},
+    {IDC_picHistoryChart, 4401, kOnMouseMove},
+    {IDC_picHistorySummary, 4402, kOnMouseMove},
+    {IDC_cmdHistoryOpen, 4403, kFocusMove},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@ const std::array<NodeDef, kPageCount>& Nodes() {
       {107, kOtherPage, -1},
       {108, kBookmarkPage, 6},
       {106, kPriorityPage, 6},
+      {111, kHistoryPage, 6},
       {109, kVersionPage, 6},
   }};
   return nodes;
@@ -21,7 +22,7 @@ const std::array<NodeDef, kPageCount>& Nodes() {
 const std::array<Page, kPageCount>& DispatchOrder() {
   static const std::array<Page, kPageCount> order = {
       kIconPage, kBalloonPage,  kSoundPage,    kSavePage,     kCapturePage,
-      kCaptureDetailPage, kOtherPage, kBookmarkPage, kPriorityPage, kVersionPage};
+      kCaptureDetailPage, kOtherPage, kBookmarkPage, kPriorityPage, kHistoryPage, kVersionPage};
   return order;
 }
 
@@ -41,6 +42,8 @@ PageWork WorkOnShow(Page page) {
       return PageWork::ReloadBookmarks;
     case kPriorityPage:
       return PageWork::ShowAgentTaskName;
+    case kHistoryPage:
+      return PageWork::ReadHistory;
     default:
       return PageWork::None;
   }

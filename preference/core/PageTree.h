@@ -6,9 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "resources/preference_ids.h"
+
 namespace vantor::preference {
 
-inline constexpr int kPageCount = 10;
+inline constexpr int kPageCount = 11;
 
 // The pages, by their index in the page frame array.
 enum Page : int {
@@ -22,7 +24,14 @@ enum Page : int {
   kPriorityPage = 7,
   kVersionPage = 8,
   kBalloonPage = 9,
+  kHistoryPage = 10,
 };
+
+// The id of a page's window in the settings window. The first ten pages' ids are followed by
+// those of their frames; the later pages take ids of their own.
+inline constexpr int PageWindowId(int page) {
+  return page < 10 ? IDC_frmSetting0 + page : IDC_frmSetting10 + page - 10;
+}
 
 struct NodeDef {
   int textId;  // the node's text in the string table
@@ -30,7 +39,7 @@ struct NodeDef {
   int parent;  // index into Nodes() of the parent node, -1 for a top-level node
 };
 
-// The ten nodes in the order they are created: each parent before its children.
+// The nodes in the order they are created: each parent before its children.
 const std::array<NodeDef, kPageCount>& Nodes();
 
 // The order in which a clicked node's text is compared with the kept nodes' texts.
@@ -43,7 +52,7 @@ std::optional<Page> PageOfNodeText(const std::wstring& clicked,
                                    const std::array<std::wstring, kPageCount>& nodeTexts);
 
 // Work done each time a page is shown, besides showing it.
-enum class PageWork { None, DrawPreview, ReloadBookmarks, ShowAgentTaskName };
+enum class PageWork { None, DrawPreview, ReloadBookmarks, ShowAgentTaskName, ReadHistory };
 PageWork WorkOnShow(Page page);
 
 }  // namespace vantor::preference

@@ -81,6 +81,9 @@ bool IconPageView::OnCommand(int control, int notification) {
     case IDC_comLoadImage:
       ChoosePicture();
       return true;
+    case IDC_CheckTimeLeft:
+      settings_.TimeLeft = IsTicked(Item(control));
+      return true;
     case IDC_optShowSetting:
     case IDC_optShowUDAgent:
       settings_.DblClick = DblClickValue(control == IDC_optShowUDAgent);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/win/StringTable.h"
 #include "preference/core/EditorSettings.h"
 #include "preference/core/FillPages.h"
 #include "preference/core/PageTexts.h"
@@ -36,7 +37,9 @@ MainDialog::MainDialog(std::wstring folder)
       capture_([this](int id) { return Control(id); }, settings_),
       captureDetail_([this](int id) { return Control(id); }, settings_),
       bookmarks_([this](int id) { return Control(id); }),
-      priority_([this](int id) { return Control(id); }, profile_, folder_, files_, settings_) {}
+      priority_([this](int id) { return Control(id); }, profile_, folder_, files_, settings_),
+      logon_([this](int id) { return Control(id); }, registry_, folder_),
+      history_(folder_) {}
 
 void MainDialog::Run() {
   ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_frmMain), nullptr, DialogProc,
@@ -113,6 +116,7 @@ void MainDialog::Form_Load() {
   sound_.Load();
   capture_.Load();
   FillPages(settings_, controls_, files_);
+  logon_.Refresh();
   icon_.DrawPreview();
   LoadLinks(textFiles_, folder_ + kLinksLst, links_);
   bookmarks_.FillBookmarkList(links_);
@@ -120,15 +124,17 @@ void MainDialog::Form_Load() {
   ApplyCaptions();
   Layout();
   priority_.ShowAgentTaskName();
-  priority_.LoadPriorityFile();
+  const bool writable = files_.CanWriteIn(folder_);
+  priority_.LoadPriorityFile(!writable);
   WatchControls();
+  scroll_.FollowFocus(frmSetting_);
   ::SetWindowSubclass(::GetDlgItem(hwnd_, IDC_TreeView1), TreeProc, 1, reinterpret_cast<DWORD_PTR>(this));
   // Page 0 is the page shown first.
   ::SendDlgItemMessageW(hwnd_, IDC_TreeView1, TVM_SELECTITEM, TVGN_CARET,
                         reinterpret_cast<LPARAM>(nodes_[kIconPage]));
   ::SetFocus(::GetDlgItem(hwnd_, IDC_TreeView1));
   // Said before anything is edited: in this folder OK and Apply can keep nothing.
-  if (!files_.CanWriteIn(folder_)) ::PostMessageW(hwnd_, kTellNotWritable, 0, 0);
+  if (!writable) ::PostMessageW(hwnd_, kTellNotWritable, 0, 0);
   if (!unreadable_.empty()) ::PostMessageW(hwnd_, kTellUnreadable, 0, 0);
   if (!links_.ReadWhole) ::PostMessageW(hwnd_, kTellLinksUnreadable, 0, 0);
 }
@@ -138,12 +144,13 @@ void MainDialog::CreatePages() {
   for (int i = 0; i < kPageCount; ++i) {
     HWND page = ::CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PAGE0 + i), hwnd_, PageProc,
                                      reinterpret_cast<LPARAM>(this));
-    ::SetWindowLongPtrW(page, GWLP_ID, IDC_frmSetting0 + i);
+    ::SetWindowLongPtrW(page, GWLP_ID, PageWindowId(i));
     ::ShowWindow(page, SW_HIDE);
     frmSetting_[static_cast<std::size_t>(i)] = page;
   }
   icon_.Attach(frmSetting_[kIconPage]);
   version_.Attach(frmSetting_[kVersionPage]);
+  history_.Attach(frmSetting_[kHistoryPage]);
   controls_.InitRanges();
   ::ShowWindow(frmSetting_[kIconPage], SW_SHOW);
 }
@@ -215,6 +222,7 @@ void MainDialog::TreeView1_NodeClick(HTREEITEM node) {
 
 void MainDialog::ShowPage(Page page) {
   ::ShowWindow(frmSetting_[static_cast<std::size_t>(page)], SW_SHOW);
+  if (page == kOtherPage) logon_.Refresh();  // what Windows will do now
   switch (WorkOnShow(page)) {
     case PageWork::DrawPreview:
       icon_.DrawPreview();
@@ -225,6 +233,9 @@ void MainDialog::ShowPage(Page page) {
       break;
     case PageWork::ShowAgentTaskName:
       priority_.ShowAgentTaskName();
+      break;
+    case PageWork::ReadHistory:
+      history_.Read();
       break;
     case PageWork::None:
       break;
@@ -252,7 +263,7 @@ void MainDialog::cmdOK_Click(int index) {
     ShowMessage(hwnd_, LoadText(IDS_SettingsNotWritten), MB_ICONEXCLAMATION);
     return;
   }
-  if (SaveLinks(ini.Path(kLinksLst)) && index == 0) ::EndDialog(hwnd_, IDOK);
+  if (SaveLinks(ini.Path(kLinksLst)) && logon_.Save(hwnd_) && index == 0) ::EndDialog(hwnd_, IDOK);
 }
 
 bool MainDialog::SaveLinks(const std::wstring& path) {
@@ -296,7 +307,6 @@ void MainDialog::OnControlEvent(int control, ControlEvent event) noexcept {
   Guarded([&] {
     icon_.OnControlEvent(control, event);
     version_.OnControlEvent(control, event);
-    if (event == ControlEvent::Focus) ScrollIntoView(Control(control));
     const HelpEntry* help = FindHelp(control);
     if (!help) return;
     unsigned wanted = 0;
@@ -311,7 +321,8 @@ void MainDialog::OnCommand(int control, int notification) {
   if (icon_.OnCommand(control, notification) || version_.OnCommand(control, notification) ||
       sound_.OnCommand(control, notification) || save_.OnCommand(control, notification) ||
       capture_.OnCommand(control, notification) || captureDetail_.OnCommand(control, notification) ||
-      bookmarks_.OnCommand(control, notification) || priority_.OnCommand(control, notification)) {
+      bookmarks_.OnCommand(control, notification) || priority_.OnCommand(control, notification) ||
+      logon_.OnCommand(control, notification) || history_.OnCommand(control, notification)) {
     return;
   }
   if (notification != BN_CLICKED) return;
@@ -395,11 +406,12 @@ INT_PTR MainDialog::OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
-      if (!ScrollPage(page, message, wParam, lParam)) OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+    case WM_MOUSEHWHEEL:
+      if (!scroll_.OnPageMessage(page, message, wParam, lParam)) OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      return icon_.OnDrawItem(item) || version_.OnDrawItem(item);
+      return icon_.OnDrawItem(item) || version_.OnDrawItem(item) || history_.OnDrawItem(item);
     }
     case WM_MOUSEMOVE:
       OnFrameMouseMove(page, lParam);

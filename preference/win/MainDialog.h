@@ -1,4 +1,4 @@
-// frmMain, the settings window: the page tree, the ten page frames, the help line and the
+// frmMain, the settings window: the page tree, the page frames, the help line and the
 // OK / Apply / Cancel buttons, over an in-memory copy of the settings.
 #pragma once
 
@@ -20,20 +20,18 @@
 #include "preference/win/CaptureDetailView.h"
 #include "preference/win/CapturePageView.h"
 #include "preference/win/HelpLine.h"
+#include "preference/win/HistoryView.h"
 #include "preference/win/IconPageView.h"
+#include "preference/win/LogonView.h"
+#include "preference/win/PageScroll.h"
 #include "preference/win/PriorityView.h"
 #include "preference/win/SavePageView.h"
 #include "preference/win/SoundPageView.h"
 #include "preference/win/VersionPage.h"
 #include "preference/win/WinPageControls.h"
+#include "preference/win/WinRegistry.h"
 
 namespace vantor::preference {
-
-struct FontTraits {
-  using Handle = HFONT;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { ::DeleteObject(h); }
-};
 
 class MainDialog : public ControlEventSink {
  public:
@@ -88,7 +86,8 @@ class MainDialog : public ControlEventSink {
   HWND hwnd_ = nullptr;
   std::array<HWND, kPageCount> frmSetting_{};
   std::array<HTREEITEM, kPageCount> nodes_{};  // the node of each page
-  Owned<FontTraits> titleFont_;
+  Owned<GdiObjectTraits<HFONT>> titleFont_;
+  PageScroll scroll_;
 
   IconPageView icon_;
   VersionPage version_;
@@ -99,6 +98,9 @@ class MainDialog : public ControlEventSink {
   CaptureDetailView captureDetail_;
   BookmarkView bookmarks_;
   PriorityView priority_;
+  WinRegistry registry_;
+  LogonView logon_;
+  HistoryView history_;
 };
 
 }  // namespace vantor::preference

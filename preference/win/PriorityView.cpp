@@ -36,7 +36,7 @@ void PriorityView::ShowAgentTaskName() {
   SetControlText(box, AgentTaskNameText(GetOSKind(), ControlText(box), processes, show));
 }
 
-void PriorityView::LoadPriorityFile() {
+void PriorityView::LoadPriorityFile(bool quiet) {
   const auto state = ReadPriorityFile(ini_, files_);
   if (!state) return;
   SetTicked(control_(IDC_CheckPriPermission), true);
@@ -49,6 +49,7 @@ void PriorityView::LoadPriorityFile() {
   if (state->udaPosition) ::SendMessageW(control_(IDC_ComboPriUDA), CB_SETCURSEL, static_cast<WPARAM>(shown.udaPosition), 0);
   if (state->exePosition) ::SendMessageW(control_(IDC_ComboPriEXE), CB_SETCURSEL, static_cast<WPARAM>(shown.exePosition), 0);
   SetTicked(control_(IDC_CheckPriority), page_.Fixed());
+  if (quiet) page_.TakeWriteFailure();
   TellWriteFailure();
 }
 

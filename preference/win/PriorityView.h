@@ -23,8 +23,9 @@ class PriorityView {
   void PrepareControls();
   // Puts the running science task's executable into the agent's name box.
   void ShowAgentTaskName();
-  // Sets the page from priority.ini when the file exists, which switches fixing on again.
-  void LoadPriorityFile();
+  // Sets the page from priority.ini when the file exists, which switches fixing on again; a
+  // write that fails is told unless `quiet` (a folder that takes no file, told once for all).
+  void LoadPriorityFile(bool quiet);
 
   // Handlers; each returns true when the control is one of this page's.
   bool OnCommand(int control, int notification);

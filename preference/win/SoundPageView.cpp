@@ -1,5 +1,6 @@
 #include "preference/win/SoundPageView.h"
 
+#include "common/core/QuietHours.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
@@ -18,11 +19,20 @@ bool SoundPageView::OnCommand(int control, int notification) {
       alarms_.OnCommand(control, notification)) {
     return true;
   }
+  if (control == IDC_txtQuietFrom || control == IDC_txtQuietTo) {
+    // A time that does not read brings the stored one back.
+    std::int16_t& stored = control == IDC_txtQuietFrom ? settings_.QuietFrom : settings_.QuietTo;
+    if (notification != EN_KILLFOCUS) return true;
+    if (const auto minutes = ParseClockTime(ControlText(control_(control)))) stored = static_cast<std::int16_t>(*minutes);
+    SetControlText(control_(control), ClockTimeText(stored));
+    return true;
+  }
   bool MainSettings::*flag = nullptr;
   switch (control) {
     case IDC_CheckSound1_1: flag = &MainSettings::SoundProgress; break;
     case IDC_CheckSound1_2: flag = &MainSettings::SoundOnce; break;
     case IDC_CheckSound2: flag = &MainSettings::AlarmPercent; break;
+    case IDC_CheckQuiet: flag = &MainSettings::SoundQuiet; break;
     default: return false;
   }
   if (notification == BN_CLICKED) settings_.*flag = IsTicked(control_(control));

@@ -2,17 +2,13 @@
 
 #include <vector>
 
+#include "common/win/StringTable.h"
 #include "common/win/WinTextFiles.h"
 #include "resources/preference_ids.h"
 
 namespace vantor::preference {
 
-std::wstring LoadText(int id) {
-  const wchar_t* text = nullptr;
-  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), static_cast<UINT>(id),
-                                   reinterpret_cast<LPWSTR>(&text), 0);
-  return length > 0 && text ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
-}
+std::wstring LoadText(int id) { return vantor::LoadText(::GetModuleHandleW(nullptr), static_cast<UINT>(id)); }
 
 std::wstring ControlText(HWND control) {
   const int length = ::GetWindowTextLengthW(control);

@@ -6,6 +6,7 @@
 
 #include "common/win/ScreenDc.h"
 #include "preference/core/LineBreaks.h"
+#include "preference/win/PageScroll.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
@@ -74,46 +75,6 @@ void Place(HWND window, int id, int x, int y, int width, int height) {
   ::MoveWindow(::GetDlgItem(window, id), x, y, width, height, TRUE);
 }
 
-// Gives `page` a view of `view` pixels at `x`, `y` onto content of `content` pixels, with
-// scroll bars only where the view is smaller.
-void SetPageView(HWND page, int x, int y, SIZE content, SIZE view) {
-  ::MoveWindow(page, x, y, view.cx, view.cy, TRUE);
-  for (int pass = 0; pass < 2; ++pass) {  // a bar shown in the first pass narrows the other way
-    RECT client{};
-    ::GetClientRect(page, &client);
-    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE, 0, content.cx - 1, static_cast<UINT>(client.right), 0, 0};
-    ::SetScrollInfo(page, SB_HORZ, &info, TRUE);
-    info.nMax = content.cy - 1;
-    info.nPage = static_cast<UINT>(client.bottom);
-    ::SetScrollInfo(page, SB_VERT, &info, TRUE);
-  }
-}
-
-// Scrolls `page` by whole pixels to `x`, `y` (clamped to its ranges).
-void ScrollTo(HWND page, int x, int y) {
-  int moved[2] = {};
-  const int bars[2] = {SB_HORZ, SB_VERT}, wanted[2] = {x, y};
-  for (int i = 0; i < 2; ++i) {
-    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-    if (!::GetScrollInfo(page, bars[i], &info)) continue;
-    const int last = std::max(info.nMin, info.nMax - static_cast<int>(info.nPage) + 1);
-    const int to = std::clamp(wanted[i], info.nMin, last);
-    moved[i] = info.nPos - to;
-    info.fMask = SIF_POS;
-    info.nPos = to;
-    ::SetScrollInfo(page, bars[i], &info, TRUE);
-  }
-  if (moved[0] || moved[1]) {
-    ::ScrollWindowEx(page, moved[0], moved[1], nullptr, nullptr, nullptr, nullptr,
-                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-  }
-}
-
-int Position(HWND page, int bar) {
-  SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, 0, 0};
-  return ::GetScrollInfo(page, bar, &info) ? info.nPos : 0;
-}
-
 }  // namespace
 
 void LayoutWindow(HWND window, const std::array<HWND, kPageCount>& pages) {
@@ -137,8 +98,10 @@ void LayoutWindow(HWND window, const std::array<HWND, kPageCount>& pages) {
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
   const SIZE least = Units(window, 40, 40);
-  const SIZE view{std::min(std::max(work.right - work.left - frameWidth - pageLeft - margin.cx, least.cx), content.cx),
-                  std::min(std::max(work.bottom - work.top - frameHeight - pageTop - below, least.cy), content.cy)};
+  const Extent room{std::max(work.right - work.left - frameWidth - pageLeft - margin.cx, least.cx),
+                    std::max(work.bottom - work.top - frameHeight - pageTop - below, least.cy)};
+  const Extent fitted = ViewSize({content.cx, content.cy}, room, ScrollBarSizes());
+  const SIZE view{fitted.width, fitted.height};
   const int width = pageLeft + view.cx + margin.cx, height = pageTop + view.cy + below;
 
   Place(window, IDC_Label5, margin.cx, margin.cy / 2, title.cx, title.cy);
@@ -179,49 +142,6 @@ void WrapLines(HWND label) {
   for (std::size_t n = lines.find(L'\n'); n != std::wstring::npos; n = lines.find(L'\n', n + 1)) ++count;
   const int height = std::max(count * dc.LineHeight(), static_cast<int>(at.bottom - at.top));
   ::MoveWindow(label, at.left, at.top, at.right - at.left, height, FALSE);
-}
-
-bool ScrollPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-  if ((message == WM_HSCROLL || message == WM_VSCROLL) && lParam != 0) return false;
-  if (message == WM_MOUSEWHEEL) {
-    const int lines = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * 3;
-    ScrollTo(page, Position(page, SB_HORZ), Position(page, SB_VERT) - lines * Units(page, 0, 8).cy);
-    return true;
-  }
-  if (message != WM_HSCROLL && message != WM_VSCROLL) return false;
-  const int bar = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
-  SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-  if (!::GetScrollInfo(page, bar, &info)) return true;
-  const int line = bar == SB_HORZ ? Units(page, 4, 0).cx : Units(page, 0, 8).cy;
-  int to = info.nPos;
-  switch (LOWORD(wParam)) {
-    case SB_LINEUP: to -= line; break;
-    case SB_LINEDOWN: to += line; break;
-    case SB_PAGEUP: to -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: to += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: to = info.nTrackPos; break;
-    case SB_TOP: to = info.nMin; break;
-    case SB_BOTTOM: to = info.nMax; break;
-    default: break;
-  }
-  if (bar == SB_HORZ) ScrollTo(page, to, Position(page, SB_VERT));
-  else ScrollTo(page, Position(page, SB_HORZ), to);
-  return true;
-}
-
-void ScrollIntoView(HWND control) {
-  HWND page = ::GetParent(control);
-  if (!page || !(::GetWindowLongW(page, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))) return;
-  const RECT rect = RectInParent(control);
-  RECT client{};
-  ::GetClientRect(page, &client);
-  // Where the control lies in the page's content, and the view that starts or ends with it.
-  const int x = Position(page, SB_HORZ), y = Position(page, SB_VERT);
-  const auto into = [](int at, int start, int end, int size) {
-    return start < 0 ? at + start : end > size ? at + std::min(start, end - size) : at;
-  };
-  ScrollTo(page, into(x, rect.left, rect.right, client.right), into(y, rect.top, rect.bottom, client.bottom));
 }
 
 }  // namespace vantor::preference

@@ -1,7 +1,7 @@
 // The settings window's layout, in dialog units of the window's own font at its DPI, so that
 // it holds at every scaling: the window is as large as its largest page needs, with the tree
 // beside the pages and the help line and the buttons below, and stays inside the work area.
-// Where the work area is too small for that, the pages keep their size and scroll.
+// Where the work area is too small for that, the pages keep their size and scroll (PageScroll).
 #pragma once
 
 #include "common/win/Windows.h"
@@ -23,12 +23,5 @@ void BreakAfterSpaces(HWND label);
 // Breaks `label`'s text into lines that fit its width, as Japanese text breaks (every
 // system wraps it its own way, some not at all), and makes it tall enough for them.
 void WrapLines(HWND label);
-
-// A page's own scroll bars and the mouse wheel over it (WM_HSCROLL and WM_VSCROLL without a
-// control, WM_MOUSEWHEEL); false for any other message.
-bool ScrollPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Scrolls the page that holds `control` until the control is in view (nothing when it is).
-void ScrollIntoView(HWND control);
 
 }  // namespace vantor::preference

@@ -6,10 +6,12 @@
 
 #include "common/win/OleApartment.h"
 #include "common/win/SingleInstance.h"
+#include "common/win/SystemLibrary.h"
 #include "common/win/WinPlatform.h"
 #include "preference/win/MainDialog.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  vantor::SearchSystemFolderOnly();
   try {
     const std::wstring folder = vantor::ProgramFolder();
     const vantor::SingleInstance instance(L"Preference", folder);

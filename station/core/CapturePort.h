@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "common/core/LocalTime.h"
+#include "station/core/ScreenRect.h"
 #include "station/core/WindowPort.h"
 
 namespace vantor {
@@ -18,9 +21,18 @@ struct ScreenPoint {
   friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
 };
 
-struct LocalTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+// The screen's own size against the size this process is told of it: equal where the system
+// scales nothing of this process.
+struct ScreenResolution {
+  int physicalWidth = 0, toldWidth = 0, physicalHeight = 0, toldHeight = 0;
 };
+
+// The screen's pixels that show the agent's window. Where the system can tell the window's
+// rectangle in the screen's own pixels (`window`, read in a thread aware of every monitor's
+// DPI), exactly that, on whatever monitor and at whatever scaling it is now. Else (a process
+// left unaware, Windows 7 to 10 1511) the `width` x `height` of this process's pixels at the
+// origin, which cover more of the screen by the ratio of the resolutions.
+ScreenRect CaptureArea(const std::optional<ScreenRect>& window, const ScreenResolution& screen, int width, int height);
 
 class CapturePort {
  public:
@@ -42,11 +54,14 @@ class CapturePort {
   virtual ScreenPoint GetCursorPos() = 0;
   virtual void SetCursorPos(ScreenPoint point) = 0;
   virtual void MouseEvent(MouseAction action) = 0;
-  // Copies the screen area that shows `width` x `height` of this thread's pixels at the origin
-  // into the off-screen picture, at the screen's own resolution: where the system scales the
-  // caller's pixels, the picture holds every screen pixel of the area (1137 x 771 for
-  // 758 x 514 at 150 %), so it shows what the user sees.
-  virtual void CopyScreen(int width, int height) = 0;
+  // The window's rectangle in the screen's own pixels, read by a thread aware of each
+  // monitor's DPI; nothing where threads cannot take that awareness (before Windows 10 1607).
+  virtual std::optional<ScreenRect> WindowPixels(WindowHandle window) = 0;
+  // The screen's resolution against the one this process is told.
+  virtual ScreenResolution Resolution() = 0;
+  // Copies `area` of the screen's own pixels into the off-screen picture: every pixel that the
+  // user sees there (1137 x 771 for the agent's window at 150 %).
+  virtual void CopyScreen(const ScreenRect& area) = 0;
   // Writes the off-screen picture as a PNG file; false when it could not be written.
   virtual bool SavePicture(const std::wstring& path) = 0;
   virtual void ClearPicture() = 0;

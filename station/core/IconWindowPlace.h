@@ -5,12 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace vantor {
+#include "station/core/ScreenRect.h"
 
-// Right and bottom are exclusive, as in the platform's rectangles.
-struct ScreenRect {
-  std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
+namespace vantor {
 
 struct MonitorArea {
   ScreenRect monitor;  // the whole monitor

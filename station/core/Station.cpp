@@ -25,10 +25,12 @@ Station::Station(const StationPorts& ports)
       linkFiles_(ports.links),
       priorities_(ports.priorities),
       ini_(ports.profile, ports.programFolder),
-      unwritableFolderText_(ports.unwritableFolderText) {}
+      unwritableFolderText_(ports.unwritableFolderText),
+      record_(ports.record),
+      timeLeftTexts_(ports.timeLeftTexts) {}
 
 void Station::ReportError(const std::wstring& text) {
-  if (reportOpen_) {
+  if (reportOpen_ || holdingReports_) {
     const bool known = text == openReport_ ||
                        std::find(waitingReports_.begin(), waitingReports_.end(), text) != waitingReports_.end();
     if (!known) waitingReports_.push_back(text);
@@ -46,17 +48,30 @@ void Station::ReportError(const std::wstring& text) {
   reportOpen_ = false;
 }
 
+void Station::ShowHeldReports() {
+  holdingReports_ = false;
+  if (reportOpen_ || waitingReports_.empty()) return;
+  std::wstring first = std::move(waitingReports_.front());
+  waitingReports_.pop_front();
+  ReportError(first);
+}
+
+bool Station::TellUnwritableFolder() {
+  // A read-only share or a folder under Program Files: nothing of ours can be kept there.
+  if (files_.CanWriteIn(ini_.Folder())) return false;
+  if (!std::exchange(unwritableFolderTold_, true)) ReportError(unwritableFolderText_);
+  return true;
+}
+
 void Station::OwnWrite(bool written, const wchar_t* procedure, bool& failing) {
   if (written) {
     failing = false;
-    unwritableFolderTold_ = false;
+    // A folder may take writes to files that are there and still no new file: the message is
+    // news again only once the folder takes files again.
+    if (unwritableFolderTold_ && files_.CanWriteIn(ini_.Folder())) unwritableFolderTold_ = false;
     return;
   }
-  // A read-only share or a folder under Program Files: nothing of ours can be kept there.
-  if (!files_.CanWriteIn(ini_.Folder())) {
-    if (!std::exchange(unwritableFolderTold_, true)) ReportError(unwritableFolderText_);
-    return;
-  }
+  if (TellUnwritableFolder()) return;
   if (!std::exchange(failing, true)) ReportError(ErrorText(procedure));
 }
 
@@ -74,6 +89,9 @@ bool Station::StampChanged(ChangeStamp& stamp, const std::wstring& path, bool& f
 }
 
 void Station::Form_Load() {
+  // What goes wrong during start-up is told once the progress shows and the ticks run: a
+  // message never holds up the tray icon or the icon window.
+  holdingReports_ = true;
   try {
     StartupDone = false;
     NoAgentShown = false;
@@ -85,8 +103,12 @@ void Station::Form_Load() {
     host_.SizeAndHide();
     VantorIniStamp.Prime(files_, ini_.Path(kVantorIni));
     const std::wstring priorityIni = ini_.Path(kPriorityIni);
-    if (files_.FileExists(priorityIni) && !files_.DeleteFile(priorityIni)) {
-      throw std::runtime_error("priority.ini stays");
+    // A delete counts once the file is gone: on a read-only share some systems report success.
+    if (files_.FileExists(priorityIni) && !(files_.DeleteFile(priorityIni) && !files_.FileExists(priorityIni))) {
+      // In a folder that takes no file, the one message tells it; the file left there by an
+      // earlier run switches no fixing on in this one.
+      if (!TellUnwritableFolder()) throw std::runtime_error("priority.ini stays");
+      leftPriorityIni_ = files_.FileTime(priorityIni);
     }
     LinksStamp.Prime(files_, ini_.Path(kLinksLst));
     if (settings_.SaveCheck) SaveFileStamp.Prime(files_, SaveFilePath());
@@ -104,6 +126,8 @@ void Station::Form_Load() {
     } catch (const std::exception&) {
     }
   }
+  host_.EnableTimer(StationTimer::Main, true);
+  ShowHeldReports();
 }
 
 void Station::timMain_Timer() {
@@ -113,6 +137,7 @@ void Station::timMain_Timer() {
   CheckPriorityFile();
   menu_.Alarm = settings_.SoundProgress && settings_.SoundOnce;
   MeasureAgent();
+  UnitsTick();
 }
 
 void Station::MeasureAgent() {
@@ -189,7 +214,10 @@ void Station::CheckLinkListTimeStamp() {
 }
 
 void Station::CheckPriorityFile() {
-  if (files_.FileExists(ini_.Path(kPriorityIni))) host_.EnableTimer(StationTimer::Priority, true);
+  const std::wstring path = ini_.Path(kPriorityIni);
+  if (leftPriorityIni_ && files_.FileTime(path) == *leftPriorityIni_) return;  // the one start-up could not delete
+  leftPriorityIni_.reset();
+  if (files_.FileExists(path)) host_.EnableTimer(StationTimer::Priority, true);
 }
 
 void Station::timDeleteUDA_Timer() { HideUDAIcon(); }
@@ -221,6 +249,7 @@ void Station::ExitVantor() {
     // A start-up that failed before the window state was read must not overwrite the
     // stored one with what it never loaded.
     if (windowStateLoaded_) SaveWindowState();
+    EndUnit();
     RemoveTrayIcon();
   } catch (const std::exception&) {
     ReportError(ErrorText(L"ExitVantor"));

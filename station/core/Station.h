@@ -20,6 +20,9 @@
 #include "station/core/ChangeStamp.h"
 #include "station/core/IconPort.h"
 #include "station/core/StationHost.h"
+#include "station/core/TimeLeft.h"
+#include "station/core/UnitRecordPort.h"
+#include "station/core/UnitTracker.h"
 #include "station/core/WindowPort.h"
 
 namespace vantor {
@@ -38,6 +41,9 @@ struct StationPorts {
   PriorityPort& priorities;
   // The message for a program folder in which nothing can be written, naming the folder.
   std::wstring unwritableFolderText = {};
+  // The clock of the time left and the record of the units; without it there is neither.
+  UnitRecordPort* record = nullptr;
+  TimeLeftTexts timeLeftTexts = {};
 };
 
 // Check marks and states of the pop-up menu's entries; the menu shows them when it opens.
@@ -61,7 +67,8 @@ class Station {
   Station(const Station&) = delete;
   Station& operator=(const Station&) = delete;
 
-  // Start-up after the single-instance test passed (steps 2 to 15).
+  // Start-up after the single-instance test passed (steps 2 to 15); then the sampling timer
+  // runs, and what went wrong is told.
   void Form_Load();
   // One sampling tick of timMain.
   void timMain_Timer();
@@ -81,6 +88,13 @@ class Station {
   NotifyRecord TrayRecord(const std::wstring& tip) const;
   std::wstring TooltipText() const;
   std::wstring PlainTooltipText() const;
+  // The time left and the record of the units (StationUnits.cpp): rows that wait for
+  // history.csv, and those dropped because too many waited.
+  std::size_t RowsWaiting() const { return historyRows_.size(); }
+  std::size_t RowsDropped() const { return historyDropped_; }
+  // Windows ends the session (log-off, shut-down) and this process with it: the running unit
+  // gets its row, as at an exit.
+  void OnSessionEnd() { EndUnit(); }
 
   // Display mode, mouse and the two menu toggles (StationDisplay.cpp).
   void ShowIconWindow();
@@ -142,7 +156,8 @@ class Station {
   bool StartupDone = false;
   std::int16_t OldShell = 0;
   std::wstring TaskName;
-  // Window state; the stored place, which only a drag changes.
+  // Window state; the stored place, which only a drag changes, in pixels of 1/96 inch (15
+  // twips) at every scaling (IconWindowPlace converts them to and from the screen's pixels).
   std::int32_t WindowTop = 0;
   std::int32_t WindowLeft = 0;
   bool WindowShown = false;
@@ -178,9 +193,13 @@ class Station {
   void RemoveTrayIcon();
   std::wstring SaveFilePath() const;
   void CheckAlarm();
+  // No sound now: muted, or within the quiet hours.
+  bool Silent();
   void CheckCapture();
   // Steps of the captures (StationCapture.cpp).
   void PseudoClick(WindowHandle agent, ScreenPoint point);
+  // Copies the screen's pixels of the agent's window (or of its fixed area at the origin).
+  void CopyAgent(WindowHandle agent);
   // The handle while it still names a window of the agent's process; 0 once it names nothing
   // or a window that the system gave to another program.
   WindowHandle AgentOwned(WindowHandle window);
@@ -197,9 +216,22 @@ class Station {
   // one cause, and the report is the one message that names the folder; `failing` keeps the
   // writer's own report of any other failure.
   void OwnWrite(bool written, const wchar_t* procedure, bool& failing);
+  // True when the program folder takes no new file; the one message says so, once until a
+  // write has worked in a folder that takes files again.
+  bool TellUnwritableFolder();
+  // The reports held back during start-up, one box at a time.
+  void ShowHeldReports();
   // Whether the watched file at `path` changed. A listing that fails is no change and is
   // reported once (by `procedure`), again only after a good check; `failing` remembers it.
   bool StampChanged(ChangeStamp& stamp, const std::wstring& path, bool& failing, const wchar_t* procedure);
+  // The units (StationUnits.cpp): a percentage the icon shows, each tick's look at the agent,
+  // the once-a-minute tooltip, the rows of history.csv, and Vantor's end.
+  void TrackUnit();
+  void UnitsTick();
+  void EndUnit();
+  std::wstring WithTimeLeft(const std::wstring& tip) const;
+  void QueueRow(std::optional<HistoryRow> row);
+  void WriteHistory();
 
   WindowPort& windows_;
   FilePort& files_;
@@ -220,6 +252,7 @@ class Station {
   MenuState menu_;
   std::optional<Picture> picture_;
   bool reportOpen_ = false;
+  bool holdingReports_ = false;  // start-up runs: reports wait for its end
   bool menuOpen_ = false;
   std::wstring openReport_;
   std::deque<std::wstring> waitingReports_;
@@ -230,8 +263,16 @@ class Station {
   bool iconWriteFailing_ = false;
   std::wstring unwritableFolderText_;
   bool unwritableFolderTold_ = false;
+  std::optional<FileStamp> leftPriorityIni_;  // the time of a priority.ini that start-up could not delete
   bool saveWatchFailing_ = false;
   bool capturing_ = false;  // a capture runs; its pending events may run a nested tick
+  UnitRecordPort* record_;
+  TimeLeftTexts timeLeftTexts_;
+  UnitTracker units_;
+  std::deque<std::string> historyRows_;  // rows not yet written, oldest first
+  std::size_t historyDropped_ = 0;
+  bool historyFailing_ = false;
+  std::uint64_t tipShown_ = 0;  // when the tooltip was last set
 };
 
 // "エラーが-<procedure>-で発生しました。"

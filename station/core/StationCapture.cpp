@@ -15,7 +15,20 @@ constexpr ScreenPoint kApplicationTab{615, 490};
 constexpr ScreenPoint kMainTab{582, 492};
 constexpr ScreenPoint kMinimizeButton{740, 492};
 
+int Scaled(int pixels, int physical, int told) {
+  return physical > 0 && told > 0 ? static_cast<int>((std::int64_t{pixels} * physical + told / 2) / told) : pixels;
+}
+
 }  // namespace
+
+ScreenRect CaptureArea(const std::optional<ScreenRect>& window, const ScreenResolution& screen, int width, int height) {
+  if (window && window->Width() > 0 && window->Height() > 0) return *window;
+  return {0, 0, Scaled(width, screen.physicalWidth, screen.toldWidth), Scaled(height, screen.physicalHeight, screen.toldHeight)};
+}
+
+void Station::CopyAgent(WindowHandle agent) {
+  capture_.CopyScreen(CaptureArea(capture_.WindowPixels(agent), capture_.Resolution(), kCaptureWidth, kCaptureHeight));
+}
 
 std::wstring CaptureFileName(const std::wstring& folder, const LocalTime& t, std::int16_t percent,
                              const wchar_t* kind) {
@@ -60,7 +73,7 @@ void Station::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std:
     capture_.ShowWindow(agent, ShowCommand::ShowNormal);
     capture_.SetWindowPos(agent, true, kOrigin);
     Wait(settings_.Capture_Delay_CPU);
-    capture_.CopyScreen(kCaptureWidth, kCaptureHeight);
+    CopyAgent(agent);
     capture_.SetWindowPos(agent, false, kOrigin);
     MinimizeAgent(agent);
     SaveCapture(folder, L"-CPU");
@@ -85,7 +98,7 @@ void Station::CaptureApplication(WindowHandle agent, WindowHandle second, const 
     capture_.SetWindowPos(agent, true, kOrigin);
     capture_.DoEvents();
     Wait(delay);
-    capture_.CopyScreen(kCaptureWidth, kCaptureHeight);
+    CopyAgent(agent);
     Wait(delay);
     PseudoClick(agent, kMainTab);
     capture_.DoEvents();

@@ -35,6 +35,7 @@ void Station::ComposeIcon(bool backingOff) {
   // The published icon is made from the same bytes, so it shows what temp.ico holds, or would.
   Skipping([&] { icons_.PublishIcon(bytes); });
   Skipping([&] { GetTaskName(); });
+  Skipping([&] { TrackUnit(); });
   Skipping([&] { SysTrayIcon(TooltipText(), NotifyMode::Modify); });
   Skipping([&] { host_.SetIconWindowTip(TooltipText()); });
 }
@@ -54,8 +55,8 @@ std::wstring Station::PlainTooltipText() const {
 }
 
 std::wstring Station::TooltipText() const {
-  if (!settings_.SaveCheck) return PlainTooltipText();
-  return PlainTooltipText() + L" " + host_.DateTimeText(SaveFileStamp.current);
+  if (!settings_.SaveCheck) return WithTimeLeft(PlainTooltipText());
+  return WithTimeLeft(PlainTooltipText() + L" " + host_.DateTimeText(SaveFileStamp.current));
 }
 
 NotifyRecord Station::TrayRecord(const std::wstring& tip) const {

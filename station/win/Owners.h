@@ -5,12 +5,6 @@
 
 namespace vantor {
 
-template <typename T>
-struct GdiObjectTraits {
-  using Handle = T;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { ::DeleteObject(h); }
-};
 struct MemoryDcTraits {
   using Handle = HDC;
   static Handle Invalid() { return nullptr; }

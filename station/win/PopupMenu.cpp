@@ -15,12 +15,6 @@ void Separator(HMENU menu) { ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
 
 }  // namespace
 
-std::wstring LoadText(HINSTANCE instance, UINT id) {
-  const wchar_t* text = nullptr;
-  const int length = ::LoadStringW(instance, id, reinterpret_cast<wchar_t*>(&text), 0);
-  return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
-}
-
 OwnedMenu BuildPopupMenu(HINSTANCE instance, const MenuState& state, const std::vector<std::wstring>& linkTitles) {
   OwnedMenu root(::CreatePopupMenu());
   HMENU links = ::CreatePopupMenu();

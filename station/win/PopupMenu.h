@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/win/Handle.h"
+#include "common/win/StringTable.h"
 #include "station/core/Station.h"
 
 namespace vantor {
@@ -39,8 +40,5 @@ using OwnedMenu = Owned<MenuTraits>;
 
 // The whole tree with captions from the string table; `linkTitles` are bookmarks 1, 2, ...
 OwnedMenu BuildPopupMenu(HINSTANCE instance, const MenuState& state, const std::vector<std::wstring>& linkTitles);
-
-// A text of the program's string table.
-std::wstring LoadText(HINSTANCE instance, UINT id);
 
 }  // namespace vantor

@@ -10,13 +10,14 @@
 #include "common/win/WinTextFiles.h"
 #include "station/win/StationWindow.h"
 #include "station/win/WinCapture.h"
+#include "station/win/WinUnitRecord.h"
 #include "station/win/WinWindows.h"
 
 namespace vantor {
 
 struct RealAdapters {
   StationAdapters For(const std::wstring& folder) {
-    return StationAdapters{windows, files, profile, processes, sound, capture, links, priorities, folder};
+    return StationAdapters{windows, files, profile, processes, sound, capture, links, priorities, folder, &record};
   }
 
   WinWindows windows;
@@ -27,6 +28,7 @@ struct RealAdapters {
   WinCapture capture;
   WinTextFiles links;
   WinPriorities priorities;
+  WinUnitRecord record;
 };
 
 }  // namespace vantor

@@ -4,6 +4,7 @@
 
 #include "common/win/CanvasPainter.h"
 #include "common/win/Dpi.h"
+#include "common/win/StringTable.h"
 #include "common/win/WinPlatform.h"
 #include "resources/vantor_ids.h"
 #include "station/win/PopupMenu.h"
@@ -15,6 +16,12 @@ namespace {
 
 // 240 twips square: 16 pixels at 96 DPI, 24 at 144, 32 at 192.
 int IconWindowSize() { return ::MulDiv(240, SystemDpi(), 1440); }
+
+TimeLeftTexts TimeLeftTextsOf(HINSTANCE instance) {
+  return {LoadText(instance, IDS_TIMELEFT_CALCULATING), LoadText(instance, IDS_TIMELEFT_MINUTES),
+          LoadText(instance, IDS_TIMELEFT_HOURS), LoadText(instance, IDS_TIMELEFT_DAYS),
+          LoadText(instance, IDS_TIMELEFT_STALLED)};
+}
 
 UINT_PTR TimerId(StationTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
@@ -35,7 +42,8 @@ StationWindow::StationWindow(HINSTANCE instance, const StationAdapters& a)
       station_(std::make_unique<Station>(StationPorts{a.windows, a.files, a.profile, *this, tray_, a.processes, a.folder,
                                                       a.sound, a.capture, a.links, a.priorities,
                                                       NamingFolder(LoadText(instance, IDS_FOLDER_NOT_WRITABLE),
-                                                                   a.folder)})) {
+                                                                   a.folder),
+                                                      a.record, TimeLeftTextsOf(instance)})) {
   tray_.SetEvents({[this](int message) { Guarded([&] { station_->picIcon_MouseMove(message); }); },
                    [this] { Guarded([&] { station_->OnTaskbarCreated(); }); }});
   timers_[StationTimer::Main] = {false, 1000};
@@ -73,9 +81,10 @@ bool StationWindow::Create() {
   tool.lpszText = const_cast<wchar_t*>(L"Vantor");
   ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // several lines
-  // No tick runs inside start-up, not even in the modal loop of a start-up message box.
+  // The start-up enables the sampling timer once it is done, before it tells what went wrong:
+  // no tick runs inside start-up, and the ticks go on while its message waits.
   Guarded([&] { station_->Form_Load(); });
-  EnableTimer(StationTimer::Main, true);
+  EnableTimer(StationTimer::Main, true);  // also where start-up ended by an exception of no known kind
   return true;
 }
 
@@ -129,6 +138,9 @@ LRESULT StationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_CLOSE:
       Guarded([&] { station_->ExitVantor(); });
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) Guarded([&] { station_->OnSessionEnd(); });
       return 0;
     case WM_DESTROY:
       ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);

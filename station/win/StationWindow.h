@@ -27,6 +27,7 @@ struct StationAdapters {
   LinkFilePort& links;
   PriorityPort& priorities;
   std::wstring folder;
+  UnitRecordPort* record = nullptr;
 };
 
 class StationWindow : public StationHost {

@@ -1,6 +1,7 @@
 #include "station/win/WinCapture.h"
 
 #include "common/win/Dib.h"
+#include "common/win/Dpi.h"
 #include "common/win/ScreenDc.h"
 #include "station/win/PngFile.h"
 
@@ -10,15 +11,6 @@ namespace {
 HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 int Stride(int width) { return (width * 3 + 3) & ~3; }
-
-// A program that the system scales on a screen of more than 96 DPI works in virtual pixels,
-// while the screen's own device context keeps the screen's pixels: an area given in the
-// caller's pixels covers more of them, by the ratio of the screen's physical size to the
-// size the caller is told. Where nothing is scaled the ratio is 1.
-int ScreenPixels(HDC screen, int pixels, int physicalIndex, int virtualIndex) {
-  const int physical = ::GetDeviceCaps(screen, physicalIndex), told = ::GetDeviceCaps(screen, virtualIndex);
-  return physical > 0 && told > 0 ? ::MulDiv(pixels, physical, told) : pixels;
-}
 
 constexpr ULONGLONG kPlaceBoundMs = 500;
 constexpr UINT kAnswerBoundMs = 300;
@@ -84,24 +76,40 @@ void WinCapture::MouseEvent(MouseAction action) {
   ::mouse_event(action == MouseAction::LeftDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
-void WinCapture::CopyScreen(int callerWidth, int callerHeight) {
+std::optional<ScreenRect> WinCapture::WindowPixels(WindowHandle window) {
+  const PerMonitorDpi screenPixels;
+  RECT rect{};
+  if (!screenPixels.Entered() || !::GetWindowRect(Hwnd(window), &rect)) return std::nullopt;
+  return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+ScreenResolution WinCapture::Resolution() {
+  const ScreenDc screen;
+  const HDC dc = screen.Get();
+  return {::GetDeviceCaps(dc, DESKTOPHORZRES), ::GetDeviceCaps(dc, HORZRES), ::GetDeviceCaps(dc, DESKTOPVERTRES),
+          ::GetDeviceCaps(dc, VERTRES)};
+}
+
+void WinCapture::CopyScreen(const ScreenRect& area) {
   ClearPicture();
+  const int width = area.Width(), height = area.Height();
+  if (width <= 0 || height <= 0) return;
+  const PerMonitorDpi screenPixels;  // the area is in the screen's own pixels
   ScreenDc screen;
-  const int width = ScreenPixels(screen.Get(), callerWidth, DESKTOPHORZRES, HORZRES);
-  const int height = ScreenPixels(screen.Get(), callerHeight, DESKTOPVERTRES, VERTRES);
   const BITMAPINFO info = TopDownBitmapInfo(width, height, 24);
   void* bits = nullptr;
   OwnedBitmap bitmap(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   OwnedMemoryDc dc(::CreateCompatibleDC(screen.Get()));
-  if (!bitmap || !dc || !bits) return;
-  previous_ = ::SelectObject(dc.Get(), bitmap.Get());
-  ::BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
-  ::GdiFlush();
-  dc_ = std::move(dc);
-  bitmap_ = std::move(bitmap);
-  bits_ = static_cast<std::uint8_t*>(bits);
-  width_ = width;
-  height_ = height;
+  if (bitmap && dc && bits) {
+    previous_ = ::SelectObject(dc.Get(), bitmap.Get());
+    ::BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
+    ::GdiFlush();
+    dc_ = std::move(dc);
+    bitmap_ = std::move(bitmap);
+    bits_ = static_cast<std::uint8_t*>(bits);
+    width_ = width;
+    height_ = height;
+  }
 }
 
 bool WinCapture::SavePicture(const std::wstring& path) {

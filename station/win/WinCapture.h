@@ -26,7 +26,9 @@ class WinCapture : public CapturePort {
   ScreenPoint GetCursorPos() override;
   void SetCursorPos(ScreenPoint point) override;
   void MouseEvent(MouseAction action) override;
-  void CopyScreen(int width, int height) override;
+  std::optional<ScreenRect> WindowPixels(WindowHandle window) override;
+  ScreenResolution Resolution() override;
+  void CopyScreen(const ScreenRect& area) override;
   bool SavePicture(const std::wstring& path) override;
   void ClearPicture() override;
   LocalTime Now() override;

@@ -4,12 +4,14 @@
 #include "common/win/Dpi.h"
 #include "common/win/OleApartment.h"
 #include "common/win/SingleInstance.h"
+#include "common/win/SystemLibrary.h"
 #include "common/win/WinPlatform.h"
 #include "station/win/RealAdapters.h"
 #include "station/win/StationWindow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace vantor;
+  SearchSystemFolderOnly();
   // The manifest declares no DPI awareness: where threads cannot take the agent's, the whole
   // process must see the agent's window as the agent does.
   BecomeDpiAwareWhereThreadsCanLeaveIt();

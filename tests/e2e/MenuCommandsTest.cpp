@@ -45,18 +45,19 @@ TEST(MenuCommands, ShowingTheAgentRestoresItsWindow) {
     DWORD pid;
     HWND second;
   } search{agent.Id(), nullptr};
-  // The agent makes its second window just after its form.
-  ASSERT_TRUE(WaitUntil([&] { return CountProcessWindows(agent.Id(), L"ThunderRT6formDC") == 2; }));
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == s->pid && ::GetDlgItem(hwnd, 2)) s->second = hwnd;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  ASSERT_NE(search.second, nullptr);
+  // The agent makes its second window, and then its button, just after its form.
+  ASSERT_TRUE(WaitUntil([&] {
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(param);
+          DWORD pid = 0;
+          ::GetWindowThreadProcessId(hwnd, &pid);
+          if (pid == s->pid && ::GetDlgItem(hwnd, 2)) s->second = hwnd;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second != nullptr;
+  }));
   ASSERT_TRUE(::IsWindowVisible(search.second));
   ::SetWindowPos(agent.Form(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
   ::ShowWindow(agent.Form(), SW_MINIMIZE);

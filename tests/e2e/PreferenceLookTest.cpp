@@ -8,49 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "common/core/History.h"
 #include "common/win/Dpi.h"
 #include "tests/e2e/PreferenceProgram.h"
 
 namespace vantor::test {
 namespace {
 
-// The screen area of `window` as a 24-bit bottom-up BMP file.
-void SaveWindowPicture(HWND window, const std::wstring& path) {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  ::SelectObject(memory, old);
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof(header);
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  const int stride = (width * 3 + 3) & ~3;
-  std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), '\0');
-  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(file) + sizeof(header);
-  file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
-  std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
-  bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
-  bytes += pixels;
-  WriteBytes(path, bytes);
-}
-
 // Every visible control of every page lies inside its parent's client area (a page inside the
 // window), and a control that starts inside a group box ends inside it; pages scroll only
-// where the work area is too small for them. Measured in the window's own DPI space.
+// where the work area is too small for them, and there Tab brings each control it reaches into
+// view (wholly where it fits, else its start). Measured in the window's own DPI space.
 TEST(PreferenceLook, EveryPageFitsItsWindow) {
   PreferenceProgram pref;
   Process p = pref.Start();
@@ -72,8 +40,28 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
               r.bottom, area.left, area.top, area.right, area.bottom);
     out[w] = line;
   };
+  // Tab from the tree into the page and through it, until the focus leaves it.
+  const auto tabThrough = [&](HWND page) {
+    RECT view{};
+    ::GetClientRect(page, &view);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    const DWORD thread = ::GetWindowThreadProcessId(main, nullptr);
+    for (int n = 0, inside = 0; n < 80 && ::GetGUIThreadInfo(thread, &info); ++n) {
+      HWND from = info.hwndFocus, to = from;
+      ::PostMessageW(from, WM_KEYDOWN, VK_TAB, 0);
+      if (!WaitUntil([&] { return ::GetGUIThreadInfo(thread, &info) && (to = info.hwndFocus) != from; }, 3000)) return;
+      if (!::IsChild(page, to) && inside) return;
+      if (!::IsChild(page, to)) continue;
+      for (inside = 1; ::GetParent(to) != page;) to = ::GetParent(to);
+      const RECT r = rectIn(to, page);  // wholly in view where it fits, else its start
+      const bool fits = r.right - r.left <= view.right && r.bottom - r.top <= view.bottom;
+      check(to, fits ? r : RECT{r.left, r.top, r.left, r.top}, view, "focused out of view");
+    }
+  };
   for (HTREEITEM node : PreferenceProgram::Nodes(main)) {
     PreferenceProgram::SelectNode(main, node);
+    HWND shownPage = nullptr;
     std::vector<HWND> shown{main};
     ::EnumChildWindows(main, [](HWND w, LPARAM list) -> BOOL {
       if (::IsWindowVisible(w)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
@@ -88,6 +76,7 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
       // A page that scrolls holds more than its client area: its frame, a box, holds it all.
       const bool scrolls = (::GetWindowLongW(parent, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0;
       scrolling = scrolling || scrolls;
+      if (scrolls) shownPage = parent;
       if (!scrolls) check(w, r, client, "outside its parent");
       for (HWND box : shown) {
         wchar_t cls[16] = {};
@@ -98,6 +87,7 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
         if (r.left > b.left && r.top > b.top && r.left < b.right && r.top < b.bottom) check(w, r, b, "outside its box");
       }
     }
+    if (shownPage) tabThrough(shownPage);
   }
   RECT window{}, work{};
   ::GetWindowRect(main, &window);
@@ -113,6 +103,30 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
   EXPECT_TRUE(p.Wait(10000));
 }
 
+// Thirty units of three tasks back to back up to now, a few of them not finished.
+std::string ThirtyUnits() {
+  const struct { const wchar_t* task; std::uint64_t minutes; } tasks[] = {{L"LigandFit", 370}, {L"BOLERO", 215}, {L"OPAL", 540}};
+  SYSTEMTIME st{};
+  ::GetLocalTime(&st);
+  ULARGE_INTEGER at{};
+  ::SystemTimeToFileTime(&st, reinterpret_cast<FILETIME*>(&at));
+  const auto local = [](ULARGE_INTEGER t) {
+    SYSTEMTIME s{};
+    ::FileTimeToSystemTime(reinterpret_cast<FILETIME*>(&t), &s);
+    return LocalTime{s.wYear, s.wMonth, s.wDay, s.wHour, s.wMinute, s.wSecond};
+  };
+  std::string rows;
+  for (int i = 29; i >= 0; --i) {
+    const std::uint64_t minutes = tasks[i % 3].minutes + static_cast<std::uint64_t>(i * 37 % 90);
+    const UnitEnd end = i % 7 == 3 ? UnitEnd::NewUnit : i % 11 == 5 ? UnitEnd::AgentGone : UnitEnd::Finished;
+    const LocalTime ended = local(at);
+    at.QuadPart -= minutes * 600000000ULL;
+    rows = HistoryLine({tasks[i % 3].task, local(at), ended, static_cast<std::int64_t>(minutes * 60), 1,
+                        end == UnitEnd::Finished ? 100 : 62, end}) + rows;
+  }
+  return HistoryHeader() + rows;
+}
+
 TEST(PreferenceLook, EveryPageAsAPicture) {
   const wchar_t* folder = _wgetenv(L"VANTOR_SCREENSHOTS");
   if (!folder || !*folder) GTEST_SKIP() << "VANTOR_SCREENSHOTS names no folder";
@@ -123,14 +137,15 @@ TEST(PreferenceLook, EveryPageAsAPicture) {
              Ansi(L"[sound]\r\nfilename1=C:\\Sounds\\up.wav\r\nprogress=1\r\nfilename2=C:\\Sounds\\alarm.wav\r\n"
                   L"alarmpercent=1\r\nschedule=25,50,75,100,;,\r\n[save]\r\nfolder=C:\\UDAgent\r\nbakkin=12\r\n"
                   L"[capture]\r\nfolder=C:\\キャプチャ\\\r\ncpu=1\r\ncpuschedule=50,100,;,\r\nmolschedule=99,;,\r\n"
-                  L"delay_mol=1500\r\n[priority]\r\nfrequency=2\r\n"));
+                  L"delay_mol=1500\r\n[priority]\r\nfrequency=2\r\n[icon]\r\ntimeleft=1\r\n"));
+  WriteBytes(pref.File(L"history.csv"), ThirtyUnits() + "broken line\r\n");
   Process p = pref.Start();
   HWND main = PreferenceProgram::MainWindow(p);
   ASSERT_NE(main, nullptr);
   const std::vector<HTREEITEM> nodes = PreferenceProgram::Nodes(main);
-  ASSERT_EQ(nodes.size(), 10u);
-  const wchar_t* names[] = {L"icon", L"balloon", L"sound", L"save", L"capture",
-                            L"capture-detail", L"other", L"bookmark", L"priority", L"version"};
+  ASSERT_EQ(nodes.size(), 11u);
+  const wchar_t* names[] = {L"icon",  L"balloon",  L"sound",    L"save",    L"capture", L"capture-detail",
+                            L"other", L"bookmark", L"priority", L"history", L"version"};
   void* previous = EnterDpi(WindowDpi(main));  // the screen's own pixels
   for (std::size_t i = 0; i < nodes.size(); ++i) {
     PreferenceProgram::SelectNode(main, nodes[i]);

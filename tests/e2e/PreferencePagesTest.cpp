@@ -1,5 +1,5 @@
 // Preference's sound, save-watch and capture pages driven by window messages, checked in
-// what Vantor.ini holds after "適用 (&A)".
+// what Vantor.ini holds after "適用 (&A)"; the その他 page's log-on box over the registry.
 #include <gtest/gtest.h>
 
 #include "common/win/Windows.h"
@@ -175,6 +175,51 @@ TEST(PreferencePages, FoldersAreCheckedAndStoredInTheirForms) {
   });
   EXPECT_EQ(Value(pref, L"save", L"folder"), agent) << "the old folder stays";
   EXPECT_EQ(Value(pref, L"save", L"check"), L"0");
+}
+
+TEST(PreferenceLogon, EachStateAsThePageShowsItAndATickWritesTheRunValue) {
+  const wchar_t *run = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                *approved = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+  PreferenceProgram pref;
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  const wchar_t* shots = _wgetenv(L"VANTOR_SCREENSHOTS");
+  const auto shown = [&, nodes = P::Nodes(main)](const std::wstring& picture) {
+    P::SelectNode(main, nodes[0]);  // another page, then その他 again
+    P::SelectNode(main, nodes[6]);
+    if (shots && *shots && !WaitUntil([] { return false; }, 400)) {
+      SaveWindowPicture(main, std::wstring(shots) + L"\\preference-logon-" + picture + L".bmp");
+    }
+    std::wstring note = Text(main, IDC_labLogonNote);
+    std::erase_if(note, [](wchar_t c) { return c == L'\r' || c == L'\n'; });
+    return std::pair(Ticked(main, IDC_CheckLogon), note);
+  };
+  const std::wstring mine = L"\"" + pref.File(L"Vantor.exe") + L"\"", other = L"D:\\Programs\\Vantor-2.0\\Vantor.exe";
+  const BYTE off[12] = {3, 0, 0, 0, 0x17, 0x79, 0xBD, 0x01, 0x17, 0xD9, 0xD1, 0x01};
+  const struct {
+    const wchar_t* state;
+    const std::wstring* value;
+    std::wstring note;
+  } steps[] = {{L"absent", nullptr, L""},
+               {L"switched-off", &mine, L"タスクマネージャーで無効にされています"},
+               {L"other-folder", &other, L"別のフォルダのVantorが登録されています：" + other}};
+  for (const auto& step : steps) {
+    for (const wchar_t* key : {run, approved}) ::RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Vantor");
+    if (step.value) ::RegSetKeyValueW(HKEY_CURRENT_USER, run, L"Vantor", REG_SZ, step.value->c_str(), 2 * step.value->size() + 2);
+    if (step.value == &mine) ::RegSetKeyValueW(HKEY_CURRENT_USER, approved, L"Vantor", REG_BINARY, off, sizeof(off));
+    EXPECT_EQ(shown(step.state), std::pair(false, step.note)) << step.state;
+    Click(main, IDC_CheckLogon);
+    Click(main, IDC_cmdOK1);
+    wchar_t value[300] = {};
+    DWORD size = sizeof(value);
+    ::RegGetValueW(HKEY_CURRENT_USER, run, L"Vantor", RRF_RT_REG_SZ, nullptr, value, &size);
+    EXPECT_EQ(value, mine) << step.state;
+    EXPECT_EQ(shown(L"this-folder"), std::pair(true, std::wstring())) << step.state;
+  }
+  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, run, L"Vantor");
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
 }
 
 }  // namespace

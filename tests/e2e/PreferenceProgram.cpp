@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "resources/preference_ids.h"
+#include "preference/core/PageTree.h"
 
 namespace vantor::test {
 namespace {
@@ -57,11 +57,11 @@ HWND PreferenceProgram::MainWindow(const Process& process) {
   return FindDialog(process.Id(), nullptr, L"Vantor ver.2.1.0");
 }
 
-HWND PreferenceProgram::Page(HWND main, int index) { return ::GetDlgItem(main, IDC_frmSetting0 + index); }
+HWND PreferenceProgram::Page(HWND main, int index) { return ::GetDlgItem(main, preference::PageWindowId(index)); }
 
 HWND PreferenceProgram::Control(HWND main, int id) {
   if (HWND h = ::GetDlgItem(main, id)) return h;
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < preference::kPageCount; ++i) {
     if (HWND h = ::GetDlgItem(Page(main, i), id)) return h;
   }
   return nullptr;
@@ -108,7 +108,7 @@ void PreferenceProgram::ClickNode(HWND main, HTREEITEM node) {
 
 std::vector<int> PreferenceProgram::VisiblePages(HWND main) {
   std::vector<int> shown;
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < preference::kPageCount; ++i) {
     if (::IsWindowVisible(Page(main, i))) shown.push_back(i);
   }
   return shown;
@@ -118,6 +118,39 @@ HWND WaitForDialog(const Process& process, HWND except, DWORD milliseconds) {
   HWND box = nullptr;
   WaitUntil([&] { return (box = FindDialog(process.Id(), except, nullptr)) != nullptr; }, milliseconds);
   return box;
+}
+
+void SaveWindowPicture(HWND window, const std::wstring& path) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  ::SelectObject(memory, old);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(header);
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  const int stride = (width * 3 + 3) & ~3;
+  std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), '\0');
+  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(header);
+  file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+  bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
+  bytes += pixels;
+  WriteBytes(path, bytes);
 }
 
 void Click(HWND main, int id) { ::SendMessageW(PreferenceProgram::Control(main, id), BM_CLICK, 0, 0); }

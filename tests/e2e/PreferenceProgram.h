@@ -24,7 +24,7 @@ class PreferenceProgram {
   static HWND MainWindow(const Process& process);
   // A control of the window or of any of its pages.
   static HWND Control(HWND main, int id);
-  // The page frame `index` (0 to 9).
+  // The page frame `index` (0 to 10).
   static HWND Page(HWND main, int index);
   // The tree's nodes in creation order (each parent before its children).
   static std::vector<HTREEITEM> Nodes(HWND main);
@@ -44,6 +44,8 @@ void Click(HWND main, int id);
 void SetText(HWND main, int id, const std::wstring& text);
 std::wstring Text(HWND main, int id);
 
+// The screen area of `window` as a 24-bit bottom-up BMP file.
+void SaveWindowPicture(HWND window, const std::wstring& path);
 // A message box ("#32770" other than the settings window) of `process`, waited for.
 HWND WaitForDialog(const Process& process, HWND except, DWORD milliseconds = 10000);
 

@@ -58,17 +58,17 @@ TEST(Preference, EachNodeShowsOnlyItsPageAndEachJumpButtonSelectsItsNode) {
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(P::VisiblePages(main), std::vector<int>{0}) << "the icon page first";
   const std::vector<HTREEITEM> nodes = P::Nodes(main);
-  ASSERT_EQ(nodes.size(), 10u);
-  const int pageOfNode[] = {0, 9, 1, 2, 3, 4, 5, 6, 7, 8};
+  ASSERT_EQ(nodes.size(), 11u);
+  const int pageOfNode[] = {0, 9, 1, 2, 3, 4, 5, 6, 7, 10, 8};
   // Children first, so that every selection is a change.
-  for (int i : {1, 3, 5, 7, 8, 9, 0, 2, 4, 6}) {
+  for (int i : {1, 3, 5, 7, 8, 9, 10, 0, 2, 4, 6}) {
     P::SelectNode(main, nodes[static_cast<std::size_t>(i)]);
     EXPECT_EQ(P::VisiblePages(main), std::vector<int>{pageOfNode[i]}) << "node " << i;
   }
   HWND tree = ::GetDlgItem(main, IDC_TreeView1);
   const struct {
     int button, node, page;
-  } jumps[] = {{IDC_cmdJumpBookMark, 7, 6}, {IDC_cmdJumpPriority, 8, 7}, {IDC_cmdJumpVersion, 9, 8}};
+  } jumps[] = {{IDC_cmdJumpBookMark, 7, 6}, {IDC_cmdJumpPriority, 8, 7}, {IDC_cmdJumpVersion, 10, 8}};
   for (const auto& jump : jumps) {
     P::SelectNode(main, nodes[6]);  // "その他"
     ASSERT_EQ(P::VisiblePages(main), std::vector<int>{5});
@@ -97,7 +97,7 @@ TEST(Preference, ApplyWritesEveryKeyAndTheBookmarksAndKeepsTheWindow) {
   Click(main, IDC_cmdOK1);
   const std::string ini = ReadBytes(pref.File(L"Vantor.ini"));
   const auto keys = Keys(ini);
-  EXPECT_EQ(keys.size(), 36u) << ini << " (35 keys and the monitor's window top)";
+  EXPECT_EQ(keys.size(), 40u) << ini << " (39 keys and the monitor's window top)";
   for (const char* key : {"color/back", "icon/dblclick", "icon/balloon", "sound/schedule", "save/bakkin",
                           "capture/delay_mol", "priority/uda", "priority/other", "priority/frequency"}) {
     EXPECT_TRUE(keys.count(key)) << key;
@@ -121,28 +121,27 @@ TEST(Preference, OkWritesAndEnds) {
   ::PostMessageW(P::Control(main, IDC_cmdOK0), BM_CLICK, 0, 0);
   EXPECT_TRUE(p.Wait(10000));
   const std::string ini = ReadBytes(pref.File(L"Vantor.ini"));
-  EXPECT_EQ(Keys(ini).size(), 35u) << ini;
+  EXPECT_EQ(Keys(ini).size(), 39u) << ini;
   EXPECT_NE(ini.find("[icon]\r\nframe=0\r\n"), std::string::npos) << ini;
   EXPECT_EQ(ReadBytes(pref.File(L"links.lst")), "United Devices inc.,http://www.ud.com/\r\n");
 }
 
-TEST(Preference, CancelAndTheCloseBoxWriteNothing) {
-  for (const bool closeBox : {false, true}) {
+TEST(Preference, CancelTheCloseBoxAndEscWriteNothing) {
+  for (const int way : {0, 1, 2}) {
     PreferenceProgram pref;
     WriteBytes(pref.File(L"links.lst"), "A,http://a/\r\n");
     Process p = pref.Start();
     HWND main = P::MainWindow(p);
     ASSERT_NE(main, nullptr);
     Click(main, IDC_CheckMoji);
-    if (closeBox) {
-      ::PostMessageW(main, WM_CLOSE, 0, 0);
-    } else {
-      ::PostMessageW(P::Control(main, IDC_cmdCancel), BM_CLICK, 0, 0);
-    }
-    EXPECT_TRUE(p.Wait(10000)) << closeBox;
-    EXPECT_FALSE(Exists(pref.File(L"Vantor.ini"))) << closeBox;
-    EXPECT_FALSE(Exists(pref.File(L"priority.ini"))) << closeBox;
-    EXPECT_EQ(ReadBytes(pref.File(L"links.lst")), "A,http://a/\r\n") << closeBox;
+    if (way == 0) ::PostMessageW(P::Control(main, IDC_cmdCancel), BM_CLICK, 0, 0);
+    if (way == 1) ::PostMessageW(main, WM_CLOSE, 0, 0);
+    // Esc as the keyboard gives it to the page tree, which has the focus in a window just opened.
+    if (way == 2) ::PostMessageW(P::Control(main, IDC_TreeView1), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    EXPECT_TRUE(p.Wait(10000)) << way;
+    EXPECT_FALSE(Exists(pref.File(L"Vantor.ini"))) << way;
+    EXPECT_FALSE(Exists(pref.File(L"priority.ini"))) << way;
+    EXPECT_EQ(ReadBytes(pref.File(L"links.lst")), "A,http://a/\r\n") << way;
   }
 }
 

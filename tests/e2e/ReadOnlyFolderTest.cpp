@@ -43,6 +43,7 @@ TEST(ReadOnlyFolder, TheProgressStillShowsAndEachProgramSaysOnceWhatIsWrong) {
       << "no folder holding the programs at \"" << Ansi(folder) << "\" (scripts/test-windows mounts one as root)";
   WriteBytes(folder + L"\\probe", "x");
   ASSERT_FALSE(Exists(folder + L"\\probe")) << "the folder can be written: it is no read-only mount";
+  ASSERT_TRUE(Exists(folder + L"\\priority.ini")) << "the bed leaves one there, as an earlier run would";
   WNDCLASSW shell{0, Shell, 0, 0, ::GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"Shell_TrayWnd"};
   ::RegisterClassW(&shell);
   ::CreateWindowExW(0, shell.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, shell.hInstance, nullptr);
@@ -52,14 +53,17 @@ TEST(ReadOnlyFolder, TheProgressStillShowsAndEachProgramSaysOnceWhatIsWrong) {
   HWND box = vantor.WaitForMessageBox(p);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageText(box).find(L"Vantorのフォルダに書き込めません。\n" + folder + L"\n\n"), 0u) << "names the folder";
-  CloseMessageBox(box);
-  // The tray icon at 50 %, then two more changes (66 %, 88 %), with no second message.
+  // The tray icon at 50 %, then two more changes (66 %, 88 %): the first two while the message
+  // waits, and no second message.
   const std::pair<int, std::int16_t> steps[] = {{113, 50}, {150, 66}, {200, 88}};
   for (const auto& [width, percent] : steps) {
+    if (percent == 88) CloseMessageBox(box);
     agent.SetWidth(width);
     EXPECT_TRUE(WaitUntil([&] { return TrayShows(percent); }, 4000)) << percent;
+    EXPECT_EQ(::IsWindow(box) != FALSE, percent < 88) << percent;
   }
-  EXPECT_EQ(vantor.WaitForMessageBox(p, 1500), nullptr);
+  box = vantor.WaitForMessageBox(p, 1500);
+  EXPECT_EQ(box, nullptr) << Ansi(box ? MessageText(box) : L"");
   ::PostMessageW(vantor.StationWindow(p), WM_CLOSE, 0, 0);  // the exit saves the window state too
   EXPECT_TRUE(WaitUntil([&] { return !p.Running(); })) << "no message holds it up";
 

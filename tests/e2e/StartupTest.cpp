@@ -1,6 +1,13 @@
 // Starting, refusing a second start, cleaning up the priority state and ending.
 #include <gtest/gtest.h>
 
+#include "common/win/Windows.h"
+
+#include <tlhelp32.h>
+
+#include "resources/preference_ids.h"
+#include "tests/e2e/AgentDriver.h"
+#include "tests/e2e/PreferenceProgram.h"
 #include "tests/e2e/VantorProgram.h"
 
 namespace vantor::test {
@@ -94,6 +101,44 @@ TEST(Startup, AWindowStoredOffTheScreenIsShownOnItAndItsStoredPlaceStays) {
   ASSERT_TRUE(vantor.Exit(p));
   const std::string ini = ReadBytes(vantor.File(L"Vantor.ini"));
   EXPECT_NE(ini.find("top=3000\r\nleft=4000\r\n"), std::string::npos) << ini;
+}
+
+// Whether `process` has loaded winmm.dll, and only the system folder's.
+bool SystemWinmmIn(const Process& process) {
+  wchar_t system[MAX_PATH] = {};
+  const std::wstring winmm = std::wstring(system, ::GetSystemDirectoryW(system, MAX_PATH)) + L"\\winmm.dll";
+  OwnedFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process.Id()));
+  MODULEENTRY32W m{};
+  m.dwSize = sizeof(m);
+  int found = 0;
+  for (BOOL more = snapshot && ::Module32FirstW(snapshot.Get(), &m); more; more = ::Module32NextW(snapshot.Get(), &m)) {
+    if (::lstrcmpiW(m.szModule, L"winmm.dll") == 0) found += ::lstrcmpiW(m.szExePath, winmm.c_str()) == 0 ? 1 : -99;
+  }
+  return found > 0;
+}
+
+// A winmm.dll left beside both programs, with the loader told to look in their folder first (as
+// Windows does for every DLL it does not count among its known ones): it is never loaded, so
+// its code never runs, and the sounds are the system's.
+TEST(Startup, ADllLeftBesideTheProgramsNeverRuns) {
+  VantorProgram vantor;
+  ::CopyFileW((BinFolder() + L"\\Preference.exe").c_str(), vantor.File(L"Preference.exe").c_str(), FALSE);
+  ::CopyFileW((BinFolder() + L"\\planted\\winmm.dll").c_str(), vantor.File(L"winmm.dll").c_str(), FALSE);
+  WriteBytes(vantor.File(L"Vantor.ini"), Ansi(L"[sound]\r\nfilename1=" + vantor.Exe() + L"\r\nprogress=1\r\n"));
+  AgentDriver agent(0);
+  ::SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"mscoree,mshtml=;winmm=n,b");
+  Process station = vantor.Start();
+  Process pref = Process::Start(vantor.File(L"Preference.exe"));
+  ::SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"mscoree,mshtml=");
+  agent.SetWidth(113);  // a change: sound 1
+  EXPECT_TRUE(WaitUntil([&] { return SystemWinmmIn(station); }, 5000));
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (main = PreferenceProgram::MainWindow(pref)) != nullptr; }));
+  Click(main, IDC_cmdSound1Test);
+  EXPECT_TRUE(WaitUntil([&] { return SystemWinmmIn(pref); }, 5000));
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(pref.Wait(10000));
+  EXPECT_TRUE(vantor.Exit(station));
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // a window of this test with the shell's class, which receives what Vantor hands the shell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "common/core/History.h"
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
 #include "tests/e2e/AgentDriver.h"
@@ -132,6 +135,66 @@ TEST_F(StoryTest, OneProgressStepFromTheBarToTheTrayTheSoundsAndTheCapture) {
   ::PostMessageW(vantor.StationWindow(p), WM_CLOSE, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !p.Running(); }));
   EXPECT_EQ(g_calls.back().message, static_cast<DWORD>(NIM_DELETE));
+}
+
+// The agent steps one percent every 3 s from 40 %: the tooltip's last line is first "計算中",
+// then about three minutes. The bar falls to 2 %, later to 1 %: each ends a unit, whose row
+// waits while another program holds history.csv shut and arrives, in order, once it is free.
+TEST_F(StoryTest, TheTimeLeftOfTheRunningUnitAndTheRowsOfTheUnitsThatEnded) {
+  VantorProgram vantor;
+  WriteBytes(vantor.File(L"Vantor.ini"), "[icon]\r\nballoon=1\r\ntimeleft=1\r\n");
+  const auto width = [](int percent) { return (percent * 227 + 50) / 100; };
+  AgentDriver agent(width(40), L"--no-second", vantor.File(L"ud_ligfit_Release.exe"));
+  Process p = vantor.StartAndSettle();
+  std::vector<std::wstring> lines;  // the time-left lines in the order they came
+  const auto seen = [&] {
+    for (const auto& call : g_calls) {
+      const std::wstring line = call.tip.substr(call.tip.rfind(L"\r\n") + 2);
+      if (line.rfind(L"残り時間：", 0) == 0 && (lines.empty() || lines.back() != line)) lines.push_back(line);
+    }
+    g_calls.clear();
+  };
+  for (int percent = 41; percent <= 46; ++percent) {
+    WaitUntil([] { return false; }, 3000);
+    agent.SetWidth(width(percent));
+  }
+  WaitUntil([] { return false; }, 1500);
+  seen();
+  ASSERT_GE(lines.size(), 2u) << testing::PrintToString(Tips());
+  EXPECT_EQ(lines.front(), L"残り時間：計算中");
+  const std::wstring last = lines.back();  // 54 steps of 3 s: 162 s
+  EXPECT_TRUE(last == L"残り時間：約2分" || last == L"残り時間：約3分" || last == L"残り時間：約4分") << testing::PrintToString(lines);
+
+  // Another program holds the file shut while two units end.
+  OwnedFile held(::CreateFileW(vantor.File(L"history.csv").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(held);
+  for (int percent : {2, 3, 1}) {
+    agent.SetWidth(width(percent));
+    WaitUntil([] { return false; }, 3000);
+  }
+  LARGE_INTEGER size{};
+  ::GetFileSizeEx(held.Get(), &size);
+  EXPECT_EQ(size.QuadPart, 0) << "nothing written while it is held";
+  EXPECT_EQ(vantor.WaitForMessageBox(p, 0), nullptr) << "and nothing said";
+  held.Reset();
+  std::string file;
+  EXPECT_TRUE(WaitUntil([&] {
+    file = ReadBytes(vantor.File(L"history.csv"));
+    return std::count(file.begin(), file.end(), '\n') == 3;
+  }, 5000)) << file;
+  ASSERT_EQ(file.rfind(HistoryHeader(), 0), 0u) << file;
+  const std::size_t second = file.find('\n', HistoryHeader().size()) + 1;
+  const HistoryRow first = ReadHistoryLine(file.substr(HistoryHeader().size(), second - HistoryHeader().size() - 1)).row;
+  const HistoryRow next = ReadHistoryLine(file.substr(second, file.size() - second - 1)).row;
+  EXPECT_EQ(first.task, L"LigandFit");
+  EXPECT_EQ(std::pair(first.firstPercent, first.lastPercent), std::pair(40, 46));
+  EXPECT_EQ(first.end, UnitEnd::NewUnit);
+  EXPECT_NEAR(static_cast<double>(first.seconds), 18.0, 3.0);
+  EXPECT_EQ(std::pair(next.firstPercent, next.lastPercent), std::pair(2, 3));
+  EXPECT_EQ(next.end, UnitEnd::NewUnit);
+  ::PostMessageW(vantor.StationWindow(p), WM_CLOSE, 0, 0);  // the shell's window answers meanwhile
+  EXPECT_TRUE(WaitUntil([&] { return !p.Running(); }));
 }
 
 }  // namespace

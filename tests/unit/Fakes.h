@@ -79,7 +79,8 @@ class FakeFiles : public FilePort {
   }
   bool DeleteFile(const std::wstring& path) override {
     deleted.push_back(path);
-    return path != undeletable && stamps.erase(path) > 0;
+    if (path == undeletable) return undeletableSaysDeleted;
+    return stamps.erase(path) > 0;
   }
   bool CanWriteIn(const std::wstring& folder) override { return folder != readOnlyFolder; }
 
@@ -88,6 +89,7 @@ class FakeFiles : public FilePort {
   std::wstring failing;        // a path whose listing fails
   std::wstring failingFolder;  // a folder none of whose files can be listed
   std::wstring undeletable;    // a path that stays when deleted
+  bool undeletableSaysDeleted = false;  // and its delete reports success all the same
   std::wstring readOnlyFolder;
 
  private:
@@ -344,7 +346,11 @@ class FakeCapture : public CapturePort {
     cursor = p;
   }
   void MouseEvent(MouseAction a) override { Log(a == MouseAction::LeftDown ? L"down" : L"up"); }
-  void CopyScreen(int w, int h) override { Log(L"copy " + std::to_wstring(w) + L"x" + std::to_wstring(h)); }
+  std::optional<ScreenRect> WindowPixels(WindowHandle) override { return windowPixels; }
+  ScreenResolution Resolution() override { return resolution; }
+  void CopyScreen(const ScreenRect& a) override {
+    Log(L"copy " + Point({a.left, a.top}) + L" " + std::to_wstring(a.Width()) + L"x" + std::to_wstring(a.Height()));
+  }
   bool SavePicture(const std::wstring& path) override {
     Log(L"save " + path);
     saved.push_back(path);
@@ -363,6 +369,8 @@ class FakeCapture : public CapturePort {
   std::vector<std::wstring> saved;
   ScreenPoint cursor{300, 200};
   LocalTime now{2004, 3, 7, 9, 5, 3};
+  std::optional<ScreenRect> windowPixels;  // none: a system whose threads keep the process's awareness
+  ScreenResolution resolution;
   bool savable = true;
   WindowHandle hung = 0;  // a window whose thread does not answer
   std::function<bool()> outside;  // when set, calls made while it says so are marked
@@ -423,11 +431,28 @@ class FakePriorities : public PriorityPort {
   std::vector<Call> calls;
 };
 
+// A clock moved by hand (`now` in seconds) and files by path that take rows while `result` says so.
+class FakeUnitRecord : public UnitRecordPort {
+ public:
+  std::uint64_t UnbiasedTime() override { return static_cast<std::uint64_t>(now) * kClockSecond; }
+  LocalTime LocalNow() override { return {2004, 3, 7, 0, 0, 0}; }
+  AppendResult Append(const std::wstring& path, const std::string& header, const std::string& row) override {
+    if (result == AppendResult::Written) files[path] += (files[path].empty() ? header : "") + row;
+    return result;
+  }
+  std::int64_t now = 1000;
+  AppendResult result = AppendResult::Written;
+  std::map<std::wstring, std::string> files;
+};
+
+inline const TimeLeftTexts kTimeLeftTexts = {L"残り時間：計算中", L"残り時間：約%1分", L"残り時間：約%1時間%2分",
+                                             L"残り時間：約%1日%2時間", L"残り時間：不明（%1分進んでいません）"};
+
 // Every fake a station needs, for fixtures to inherit.
 struct StationFakes {
   StationPorts Ports(const std::wstring& folder) {
     return StationPorts{windows, files, profile, host, icons, processes, folder, sound, capture, links, priorities,
-                        L"unwritable " + folder};
+                        L"unwritable " + folder, &record, kTimeLeftTexts};
   }
 
   FakeWindows windows;
@@ -440,6 +465,7 @@ struct StationFakes {
   FakeCapture capture;
   FakeLinkFiles links;
   FakePriorities priorities;
+  FakeUnitRecord record;
 };
 
 }  // namespace vantor::test

@@ -72,6 +72,7 @@ TEST(PreferenceFillPages, EveryPageGetsItsValues) {
   s.Frequency = 3;
   s.PriorityUda = L"ud_ligfit_Release.exe";
   s.Balloon = true;
+  s.QuietTo = 6 * 60 + 5;
   FakeControls c;
   test::FakeFiles files;
   FillPages(s, c, files);
@@ -87,6 +88,7 @@ TEST(PreferenceFillPages, EveryPageGetsItsValues) {
   EXPECT_EQ(c.texts[IDC_txtCapCPUPer], L"");
   EXPECT_EQ(c.texts[IDC_txtCapMOLPer], L"5,") << "a hand-edited list without \";\" shows as it is";
   EXPECT_EQ(c.texts[IDC_txtBakkin], L"12");
+  EXPECT_EQ(c.texts[IDC_txtQuietTo], L"06:05");
   EXPECT_EQ(c.positions[IDC_scrBakkin], 12);
   EXPECT_EQ(c.positions[IDC_slidDelayCPU], 100);
   EXPECT_EQ(c.positions[IDC_slidDelayMOL], 5000);

@@ -125,7 +125,7 @@ TEST_F(SettingsTest, OutOfRangeNumbersAreConversionErrors) {
   }
 }
 
-TEST_F(SettingsTest, SaveWritesAll35KeysInOrderAndLeavesOtherSections) {
+TEST_F(SettingsTest, SaveWritesAll39KeysInOrderAndLeavesOtherSections) {
   Set(L"window", L"top", L"40");
   MainSettings s;
   s.ColorGraph = 0;
@@ -134,8 +134,9 @@ TEST_F(SettingsTest, SaveWritesAll35KeysInOrderAndLeavesOtherSections) {
   s.IconBack = true;
   s.CpuSchedule = L"10,50,90,;,";
   s.PriorityUda = L"ignored.exe";
+  s.QuietFrom = 22 * 60 + 5;
   EXPECT_TRUE(SaveSettings(ini, s, L"ud_ligfit_Release.exe", L""));
-  ASSERT_EQ(profile.writes.size(), 1u + 35u);
+  ASSERT_EQ(profile.writes.size(), 1u + 39u);
   std::vector<std::wstring> order;
   for (std::size_t i = 1; i < profile.writes.size(); ++i) {
     order.push_back(profile.writes[i].section + L"/" + profile.writes[i].key);
@@ -144,10 +145,10 @@ TEST_F(SettingsTest, SaveWritesAll35KeysInOrderAndLeavesOtherSections) {
       L"color/back", L"color/graph", L"color/frame", L"color/text", L"color/shadow", L"icon/frame",
       L"icon/text", L"icon/picture", L"icon/back", L"icon/graph", L"icon/dblclick", L"icon/balloon",
       L"sound/filename1", L"sound/progress", L"sound/once", L"sound/filename2", L"sound/alarmpercent",
-      L"sound/schedule", L"save/folder", L"save/check", L"save/filename3", L"save/sound", L"save/bakkin",
+      L"sound/schedule", L"sound/quiet", L"sound/quietfrom", L"sound/quietto", L"save/folder", L"save/check", L"save/filename3", L"save/sound", L"save/bakkin",
       L"capture/folder", L"capture/cpu", L"capture/cpuschedule", L"capture/mol", L"capture/molschedule",
       L"capture/minimize", L"capture/minimizemethod", L"capture/delay_cpu", L"capture/delay_mol",
-      L"priority/uda", L"priority/other", L"priority/frequency"};
+      L"priority/uda", L"priority/other", L"priority/frequency", L"icon/timeleft"};
   EXPECT_EQ(order, expected);
   EXPECT_EQ(profile.Read(ini.Path(kVantorIni), L"color", L"graph"), L"0");
   EXPECT_EQ(profile.Read(ini.Path(kVantorIni), L"icon", L"DblClick"), L"1");
@@ -156,6 +157,7 @@ TEST_F(SettingsTest, SaveWritesAll35KeysInOrderAndLeavesOtherSections) {
   EXPECT_EQ(profile.Read(ini.Path(kVantorIni), L"icon", L"frame"), L"1");
   EXPECT_EQ(profile.Read(ini.Path(kVantorIni), L"priority", L"uda"), L"ud_ligfit_Release.exe");
   EXPECT_EQ(profile.Read(ini.Path(kVantorIni), L"window", L"top"), L"40");
+  EXPECT_EQ(profile.Read(ini.Path(kVantorIni), L"sound", L"quietfrom"), L"22:05");
 
   // What was saved loads back (black graph becomes the default colour).
   MainSettings back = Load();

@@ -64,6 +64,22 @@ const MinimizeCase kMinimizeCases[] = {
     {L"0", L"1", {}},
 };
 
+// The screen's pixels of the agent's window: its own rectangle where a thread can read it in
+// the screen's pixels (Windows 10 1607 on), on any monitor at any scaling; else the fixed area
+// at the origin, scaled by the resolutions (a process that stays unaware).
+TEST(StationCaptureArea, TheWindowsOwnRectangleWhereTheSystemTellsIt) {
+  const auto area = [](std::optional<ScreenRect> window, ScreenResolution screen) {
+    return CaptureArea(window, screen, 758, 514);
+  };
+  EXPECT_EQ(area(std::nullopt, {1024, 1024, 768, 768}), (ScreenRect{0, 0, 758, 514}));    // nothing scaled
+  EXPECT_EQ(area(std::nullopt, {1920, 1280, 1080, 720}), (ScreenRect{0, 0, 1137, 771}));  // unaware at 150 %
+  EXPECT_EQ(area(ScreenRect{0, 0, 1516, 1028}, {1920, 1280, 1080, 720}),  // 200 % since sign-in at 150 %
+            (ScreenRect{0, 0, 1516, 1028}));
+  EXPECT_EQ(area(ScreenRect{-758, 0, 0, 514}, {2880, 1920, 1620, 1080}),  // 100 % beside a 150 % primary
+            (ScreenRect{-758, 0, 0, 514}));
+  EXPECT_EQ(area(ScreenRect{9, 9, 9, 9}, {1920, 1280, 1080, 720}), (ScreenRect{0, 0, 1137, 771}));  // empty: not taken
+}
+
 TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
   for (const MinimizeCase& m : kMinimizeCases) {
     test::FakeCapture c;
@@ -76,7 +92,7 @@ TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
     st.UDProcessID = kAgentProcess;
     st.CaptureCPUTime(kAgentWindow, kSecondWindow, L"C:\\cap\\");
     const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0", L"sleep 100",
-                                  L"copy 758x514", L"pos 7 notopmost 0,0"},
+                                  L"copy 0,0 758x514", L"pos 7 notopmost 0,0"},
                                  m.step,
                                  {L"now", L"save C:\\cap\\20040307090503-37-CPU.png", L"clear"}});
     EXPECT_EQ(c.calls, expected) << "minimize '" << m.minimize << "' method '" << m.method << "'";
@@ -86,6 +102,7 @@ TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
 TEST_F(StationCaptureTest, ApplicationSequenceForEachMinimiseSetting) {
   for (const MinimizeCase& m : kMinimizeCases) {
     test::FakeCapture c;
+    c.windowPixels = ScreenRect{-758, 0, 0, 514};  // on a monitor left of the primary: copied as it is
     Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c, links, priorities}};
     SetIni(L"minimize", m.minimize);
     SetIni(L"minimizemethod", m.method);
@@ -96,8 +113,8 @@ TEST_F(StationCaptureTest, ApplicationSequenceForEachMinimiseSetting) {
     st.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
     const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0"},
                                  Click(L"615,490"),
-                                 {L"sleep 250", L"pos 7 topmost 0,0", L"events", L"sleep 250", L"copy 758x514",
-                                  L"sleep 250"},
+                                 {L"sleep 250", L"pos 7 topmost 0,0", L"events", L"sleep 250",
+                                  L"copy -758,0 758x514", L"sleep 250"},
                                  Click(L"582,492"),
                                  {L"events", L"sleep 250", L"pos 7 notopmost 0,0"},
                                  m.step,
@@ -124,7 +141,7 @@ TEST_F(StationCaptureTest, WithoutAnAgentNothingIsClickedAndTheScreenIsStillSave
   station.CCaptureMOL();  // no tick has found an agent
   EXPECT_EQ(capture.calls,
             (Calls{L"show 0 hide", L"show 0 normal", L"pos 0 topmost 0,0", L"sleep 500", L"pos 0 topmost 0,0",
-                   L"events", L"sleep 500", L"copy 758x514", L"sleep 500", L"events", L"sleep 500",
+                   L"events", L"sleep 500", L"copy 0,0 758x514", L"sleep 500", L"events", L"sleep 500",
                    L"pos 0 notopmost 0,0", L"now", L"save C:\\cap\\20040307090503-37-APP.png", L"clear"}));
 }
 

@@ -66,6 +66,52 @@ TEST_F(StationIconTest, TheTooltipCarriesTheSaveTimeOnlyWithTheWatchOn) {
   EXPECT_EQ(watching.PlainTooltipText(), L"Vantor \r\nNo task \r\n0%");
 }
 
+TEST_F(StationIconTest, TheTimeLeftEndsTheTooltipWhenAskedForAndAMinuteWithoutAChangeRefreshesTheTooltipAlone) {
+  SetIni(L"icon", L"timeleft", L"1");
+  SetIni(L"icon", L"balloon", L"1");
+  station.Form_Load();
+  StartAgent(91);  // 40 %, then every three seconds one percent more
+  station.timMain_Timer();
+  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n40%\r\n残り時間：計算中");
+  for (int width : {93, 96, 98}) {
+    record.now += 3;
+    windows.windows[bar].width = width;
+    station.timMain_Timer();
+  }
+  const std::wstring tip = L"Vantor \r\nNo task \r\n43%";
+  EXPECT_EQ(icons.Calls(NotifyMode::Modify).back().tip, tip + L"\r\n残り時間：約3分");
+  icons.calls.clear();
+  record.now += 59;
+  station.timMain_Timer();
+  EXPECT_TRUE(icons.calls.empty());
+  record.now += 1;
+  station.timMain_Timer();
+  ASSERT_EQ(icons.calls.size(), 1u);
+  EXPECT_EQ(icons.calls[0].first, NotifyMode::Modify);
+  EXPECT_EQ(icons.calls[0].second.flags, kNifMessage | kNifTip) << "no icon, no balloon";
+  EXPECT_EQ(icons.calls[0].second.tip, tip + L"\r\n残り時間：不明（1分進んでいません）");
+  EXPECT_EQ(host.windowTip, icons.calls[0].second.tip);
+  // With the save file's time, ten minutes without a change fit the balloon's longer record only.
+  SetIni(L"save", L"check", L"1");
+  files.stamps[Path(kLinksLst)] = 2;
+  station.timMain_Timer();
+  station.SaveFileStamp.current = 1000000000000000000;
+  record.now += 540;
+  const std::wstring saved = tip + L" T1000000000000000000";
+  EXPECT_EQ(station.TooltipText(), saved + L"\r\n残り時間：不明（10分進んでいません）");
+  station.OldShell = 1;
+  EXPECT_EQ(station.TooltipText(), saved);
+  // Switched off, the tooltip is today's and nothing is refreshed.
+  SetIni(L"icon", L"timeleft", L"0");
+  files.stamps[Path(kLinksLst)] = 3;
+  station.timMain_Timer();
+  icons.calls.clear();
+  record.now += 600;
+  station.timMain_Timer();
+  EXPECT_TRUE(icons.calls.empty());
+  EXPECT_EQ(station.TooltipText(), saved);
+}
+
 TEST_F(StationIconTest, TrayRecordsForEachMode) {
   station.Form_Load();
   NotifyRecord small = station.TrayRecord(L"tip");

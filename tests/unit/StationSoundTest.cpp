@@ -51,6 +51,8 @@ TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
     const wchar_t* file1;
     bool mute;
     Played played;
+    const wchar_t *quiet = L"0", *from = L"23:00", *to = L"07:00";  // quiet hours, at this hour and minute
+    int hour = 12, minute = 0; bool save = false;  // and whether the save file changes as well (sound 3)
   };
   const Case cases[] = {
       {L"1", L"1", L"10,50,90,;,", L"s1.wav", false, {L"s1.wav", L"s2.wav"}},
@@ -59,6 +61,12 @@ TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
       {L"0", L"1", L"51,;,", L"s1.wav", false, {}},
       {L"1", L"1", L"50,;,", L"", false, {L"s2.wav"}},  // an empty path plays nothing
       {L"1", L"1", L"50,;,", L"s1.wav", true, {}},
+      {L"1", L"1", L"50,;,", L"s1.wav", false, {}, L"1", L"23:00", L"07:00", 3, 0, true},  // past midnight
+      {L"1", L"1", L"50,;,", L"s1.wav", false, {}, L"1", L"12:00", L"13:00", 12, 30},
+      {L"1", L"1", L"50,;,", L"s1.wav", false, {}, L"1", L"\xFF12\xFF13\xFF1A\xFF10\xFF10", L" 7:00", 6, 59},
+      {L"1", L"1", L"50,;,", L"s1.wav", false, {L"s1.wav", L"s2.wav"}, L"1", L"07:00", L"07:00", 7, 0},  // empty
+      {L"1", L"1", L"50,;,", L"s1.wav", false, {L"s1.wav", L"s2.wav"}, L"1", L"24:00", L"07:00", 3, 0},  // no time
+      {L"1", L"1", L"50,;,", L"s1.wav", false, {L"s1.wav", L"s2.wav"}, L"0", L"23:00", L"07:00", 3, 0},
   };
   for (const Case& c : cases) {
     test::FakeSound s;
@@ -67,15 +75,29 @@ TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
     SetIni(L"sound", L"schedule", c.schedule);
     SetIni(L"sound", L"filename1", c.file1);
     SetIni(L"sound", L"filename2", L"s2.wav");
+    for (auto [key, value] : {std::pair{L"quiet", c.quiet}, {L"quietfrom", c.from}, {L"quietto", c.to}}) SetIni(L"sound", key, value);
+    capture.now.hour = c.hour, capture.now.minute = c.minute;
+    Watch(c.save);
+    files.stamps[kSaveFile] = 500;
     Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, s, capture, links, priorities}};
     st.Form_Load();
     if (c.mute) st.SetMute();
     if (bar == 0) StartAgent(113);
     st.timMain_Timer();
     ASSERT_EQ(st.Percent, 50);
-    st.timMain_Timer();  // unchanged: silent
-    EXPECT_EQ(s.played, c.played) << c.schedule << " mute " << c.mute;
+    files.stamps[kSaveFile] = 600;
+    st.timMain_Timer();  // unchanged: silent but for the save file
+    EXPECT_EQ(s.played, c.played) << c.schedule << " mute " << c.mute << " quiet " << c.from << "-" << c.to << " at " << c.hour;
   }
+}
+
+TEST_F(StationSoundTest, TheQuietHoursFollowTheClockAtEachChange) {
+  for (auto [key, value] : {std::pair{L"progress", L"1"}, {L"filename1", L"s1.wav"}, {L"quiet", L"1"}}) SetIni(L"sound", key, value);
+  station.Form_Load();
+  StartAgent(0);
+  const int ticks[][3] = {{23, 0, 20}, {3, 0, 40}, {6, 59, 60}, {7, 0, 80}, {12, 0, 100}, {22, 59, 120}};  // h, m, bar
+  for (const auto& [hour, minute, bar] : ticks) capture.now.hour = hour, capture.now.minute = minute, Tick(bar);
+  EXPECT_EQ(sound.played, Played(3, L"s1.wav")) << "three changes in the quiet hours, three after them";
 }
 
 TEST_F(StationSoundTest, SoundsPlayOnChangesDownwardToo) {

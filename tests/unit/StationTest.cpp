@@ -293,18 +293,74 @@ TEST_F(StationTest, VantorsOwnWritesAreCheckedAndAFailureIsReportedOnce) {
   EXPECT_TRUE(host.quit);
 }
 
-TEST_F(StationTest, AFolderThatTakesNoFileIsToldOnceForAllWritesUntilOneWorks) {
+TEST_F(StationTest, AFolderThatTakesNoFileIsToldOnceAfterStartUpUntilItTakesFilesAgain) {
   files.readOnlyFolder = kFolder;
+  files.stamps[Path(kPriorityIni)] = 1100;  // left there: its delete is one of the writes told
+  files.undeletable = Path(kPriorityIni);
+  files.undeletableSaysDeleted = true;  // as a read-only share under Wine does
   icons.writable = false;
   profile.unwritable.insert(Path(kVantorIni));
+  host.onError = [&] {  // the tray icon is there before the message, and the ticks go on while it waits
+    EXPECT_TRUE(icons.Calls(NotifyMode::Add).size() == 1u && host.timers[StationTimer::Main]);
+  };
   station.Form_Load();
+  EXPECT_TRUE(station.StartupDone);
+  station.timMain_Timer();
   station.ShowIconWindow();  // SaveWindowState and AlwaysHideUDAIcon meet the same folder
   station.AlwaysHideUDAIcon();
   EXPECT_EQ(host.errors, std::vector<std::wstring>{L"unwritable " + kFolder});
+  EXPECT_FALSE(host.timers[StationTimer::Priority]) << "the file left there switches no fixing on";
   icons.writable = true;
-  station.ChangeIcon();  // a write that works: failing again is news
+  station.ChangeIcon();  // a write to a file that is there works; still no new file can be made
+  station.ShowIconWindow();
+  EXPECT_EQ(host.errors.size(), 1u);
+  files.readOnlyFolder.clear();
+  station.ChangeIcon();  // a write that works where files can be made again: failing is news
+  files.readOnlyFolder = kFolder;
   station.ShowIconWindow();
   EXPECT_EQ(host.errors.size(), 2u);
+}
+
+TEST_F(StationTest, EveryUnitGetsItsRowInOrderAndRowsThatCannotBeWrittenWait) {
+  station.Form_Load();
+  StartAgent(91);  // 40 %
+  station.timMain_Timer();
+  const auto step = [&](int width) {
+    record.now += 3;
+    SetWidth(width);
+    station.timMain_Timer();
+  };
+  record.result = AppendResult::Held;  // a spreadsheet holds the file shut
+  for (int width : {93, 5, 7, 3}) step(width);  // 41 %, then 2 % and 3 %, then 1 %: two new units
+  EXPECT_EQ(station.RowsWaiting(), 2u);
+  EXPECT_TRUE(record.files.empty());
+  record.result = AppendResult::Written;
+  station.timMain_Timer();
+  const std::string rows = "No task,2004-03-07 00:00:00,2004-03-07 00:00:00,3,40,41,new_unit\r\n"
+                           "No task,2004-03-07 00:00:00,2004-03-07 00:00:00,3,2,3,new_unit\r\n";
+  EXPECT_EQ(record.files[Path(kHistoryCsv)], HistoryHeader() + rows);
+  // A full disk: the row waits, silently; a folder that takes no file is told, once.
+  record.result = AppendResult::Failed;
+  for (int width : {7, 3}) step(width);  // a unit from 1 % to 3 %
+  EXPECT_EQ(station.RowsWaiting(), 1u);
+  EXPECT_TRUE(host.errors.empty());
+  files.readOnlyFolder = kFolder;
+  Ticks(3);
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{L"unwritable " + kFolder});
+  // At most 300 rows wait; the oldest go first.
+  record.result = AppendResult::Held;
+  for (int i = 0; i < 300; ++i) {
+    for (int width : {5, 3}) step(width);
+  }
+  EXPECT_EQ(station.RowsWaiting(), 300u);
+  EXPECT_EQ(station.RowsDropped(), 1u);
+  step(5);
+  record.result = AppendResult::Written;
+  station.ExitVantor();
+  const std::string& file = record.files[Path(kHistoryCsv)];
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 1 + 2 + 300) << "the last 300, Vantor's end among them";
+  EXPECT_EQ(file.find(",1,3,new_unit"), std::string::npos) << "the oldest row went first";
+  EXPECT_EQ(file.substr(file.size() - 20), ",3,1,2,vantor_exit\r\n");
 }
 
 TEST_F(StationTest, PriorityTimerFollowsTheFile) {

@@ -1,0 +1,58 @@
+// The record of the work units, history.csv in the program folder: UTF-8 with a byte-order
+// mark (so that a spreadsheet on a Japanese system reads it right), CR LF line ends, one header
+// line and one row per unit. Vantor only ever appends whole rows; Preference reads them back
+// from the file's end. A row is always one line: the task name is quoted as CSV quotes it
+// where it holds a comma or a quote, and a line break in it is written as a blank.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/core/LocalTime.h"
+
+namespace vantor {
+
+inline constexpr wchar_t kHistoryCsv[] = L"\\history.csv";
+
+// How a unit ended: its last percentage seen was 99 or 100; a new unit began before that; the
+// agent's window stayed away for a minute; Vantor ended first.
+enum class UnitEnd { Finished, NewUnit, AgentGone, VantorExit };
+
+struct HistoryRow {
+  std::wstring task;
+  LocalTime started;          // the first change seen
+  LocalTime ended;            // the last change seen
+  std::int64_t seconds = 0;   // the unit's length, without the time the computer slept
+  int firstPercent = 0;
+  int lastPercent = 0;
+  UnitEnd end = UnitEnd::NewUnit;
+  friend bool operator==(const HistoryRow&, const HistoryRow&) = default;
+};
+
+// The byte-order mark and the header line, with which a new or empty file begins.
+std::string HistoryHeader();
+
+// One row as the file holds it, CR LF included.
+std::string HistoryLine(const HistoryRow& row);
+
+enum class LineKind { Row, Header, Blank, Bad };
+struct HistoryLineRead {
+  LineKind kind = LineKind::Bad;
+  HistoryRow row;  // for LineKind::Row
+};
+
+// One line of the file, without its line end (a CR before it is dropped here). A row needs
+// exactly the seven fields, both times as YYYY-MM-DD HH:MM:SS, whole numbers and one of the
+// four end words; anything else is a bad line.
+HistoryLineRead ReadHistoryLine(std::string_view line);
+
+// The median of `values` (the mean of the middle two for an even count); 0 for none.
+std::int64_t Median(std::vector<std::int64_t> values);
+
+// Text and UTF-8, both ways; a byte sequence that is not UTF-8 reads as U+FFFD.
+std::string ToUtf8(std::wstring_view text);
+std::wstring FromUtf8(std::string_view bytes);
+
+}  // namespace vantor

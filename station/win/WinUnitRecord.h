@@ -1,0 +1,19 @@
+// The clock of the time left and the record's file: the unbiased interrupt time (which stops
+// while the computer sleeps), the local time, and appends to history.csv.
+#pragma once
+
+#include "station/core/UnitRecordPort.h"
+
+namespace vantor {
+
+class WinUnitRecord : public UnitRecordPort {
+ public:
+  std::uint64_t UnbiasedTime() override;
+  LocalTime LocalNow() override;
+  // Opens the file for appending only, so that every write lands after what it holds, and
+  // shares it for reading alone: a reader sees whole rows, a program that holds it shut makes
+  // the open fail (Held). A write that goes in only in part is cut off again.
+  AppendResult Append(const std::wstring& path, const std::string& header, const std::string& row) override;
+};
+
+}  // namespace vantor

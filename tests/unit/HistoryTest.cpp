@@ -1,0 +1,137 @@
+// history.csv: the rows Vantor writes read back as they were written, bad lines are told from
+// rows, and the record page reads from the file's end only as far as it needs.
+#include "common/core/History.h"
+
+#include <gtest/gtest.h>
+
+#include "preference/core/HistoryPage.h"
+
+namespace vantor {
+namespace {
+
+// The file as bytes; reads from `failBelow` on towards the start fail.
+class FakeHistoryFile : public preference::HistoryReadPort {
+ public:
+  preference::FileState Open(const std::wstring&, std::uint64_t& size) override { return size = bytes.size(), state; }
+  bool ReadAt(const std::wstring&, std::uint64_t offset, std::size_t length, std::string& out) override {
+    read += length;
+    out = bytes.substr(static_cast<std::size_t>(offset), length);
+    return offset >= failBelow;
+  }
+  std::string bytes;
+  preference::FileState state = preference::FileState::Readable;
+  std::uint64_t failBelow = 0;
+  std::size_t read = 0;
+};
+
+const LocalTime kStart{2004, 3, 7, 9, 5, 3}, kEnd{2004, 3, 7, 15, 10, 0};
+
+TEST(HistoryFile, RowsReadBackAsWrittenAndBadLinesAreToldApart) {
+  EXPECT_EQ(HistoryHeader(), "\xEF\xBB\xBFtask,started,ended,seconds,first_percent,last_percent,end\r\n");
+  EXPECT_EQ(HistoryLine({L"LigandFit", kStart, kEnd, 21897, 1, 100, UnitEnd::Finished}),
+            "LigandFit,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,finished\r\n");
+  EXPECT_EQ(HistoryLine({L"x", {48, 1, 2, 3, 4, 5}, kEnd, 0, 0, 0, UnitEnd::NewUnit}).substr(2, 19), "0048-01-02 03:04:05");
+  const struct {
+    std::wstring task;
+    std::string field;  // as the file holds it
+    std::wstring back;
+  } names[] = {{L"A,B", "\"A,B\"", L"A,B"},
+               {L"say \"hi\"", "\"say \"\"hi\"\"\"", L"say \"hi\""},
+               {L"two\r\nlines", "two  lines", L"two  lines"},
+               {L"オパール", "\xE3\x82\xAA\xE3\x83\x91\xE3\x83\xBC\xE3\x83\xAB", L"オパール"}};
+  for (const auto& n : names) {
+    const HistoryRow row{n.task, kStart, kEnd, 60, 40, 62, UnitEnd::AgentGone};
+    const std::string line = HistoryLine(row);
+    EXPECT_EQ(line.substr(0, line.find(",2004")), n.field);
+    const HistoryLineRead read = ReadHistoryLine(line.substr(0, line.size() - 1));  // the CR stays
+    ASSERT_EQ(read.kind, LineKind::Row) << line;
+    EXPECT_EQ(read.row.task, n.back);
+    EXPECT_EQ(read.row.end, UnitEnd::AgentGone);
+  }
+  const struct {
+    std::string line;
+    LineKind kind;
+  } lines[] = {
+      {"\xEF\xBB\xBFtask,started,ended,seconds,first_percent,last_percent,end", LineKind::Header},
+      {"  ", LineKind::Blank},
+      {"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100", LineKind::Bad},        // too few fields
+      {"OPAL,2003-02-29 09:05:03,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},  // no such day
+      {"OPAL,2004-03-07 24:00:00,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},
+      {"OPAL,2004/03/07 09:05,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},   // a spreadsheet's form
+      {"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,-5,1,100,finished", LineKind::Bad},
+      {"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,done", LineKind::Bad},
+      {"\"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},  // a quote left open
+      {"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,finished,", LineKind::Bad},
+      {"OPAL,2000-02-29 09:05:03,2004-03-07 15:10:00,21897,1,100,new_unit", LineKind::Row},
+  };
+  for (const auto& l : lines) EXPECT_EQ(ReadHistoryLine(l.line).kind, l.kind) << l.line;
+  EXPECT_EQ(FromUtf8("a\xFFz"), L"a\uFFFDz") << "a byte that is not UTF-8";
+  EXPECT_EQ(Median({5, 1, 9, 3}), 4);
+}
+
+LocalTime HourBefore(LocalTime t) {
+  constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};  // of 2004; a test goes back no further than 2003's March
+  if (--t.hour >= 0) return t;
+  t.hour = 23;
+  if (--t.day >= 1) return t;
+  t.year -= t.month == 1 ? 1 : 0;
+  t.month = t.month == 1 ? 12 : t.month - 1;
+  t.day = kDays[t.month - 1];
+  return t;
+}
+
+// `count` units of an hour, the newest ending at 2004-03-07 00:00:00; every other one finished.
+std::string Units(int count, const char* task = "OPAL") {
+  std::vector<std::string> rows;
+  LocalTime ended{2004, 3, 7, 0, 0, 0};
+  for (int i = 0; i < count; ++i, ended = HourBefore(ended)) {
+    rows.push_back(HistoryLine({FromUtf8(task), ended, ended, 3600, 1, 100, i % 2 ? UnitEnd::NewUnit : UnitEnd::Finished}));
+  }
+  std::string text;
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) text += *row;
+  return text;
+}
+
+TEST(HistoryPage, ReadsFromTheEndAsFarAsThePageNeedsAndCountsWhatItCannotRead) {
+  using preference::FileState;
+  const LocalTime now{2004, 3, 7, 0, 0, 0};
+  const std::string longLine(200 * 1024, 'x');
+  const struct {
+    const char* what;
+    std::string bytes;
+    FileState state;
+    std::size_t readableTail;  // bytes at the end that can be read; 0 for all
+    std::size_t units;
+    int unreadable, finishedWeek;
+  } cases[] = {
+      {"no file", "", FileState::Missing, 0, 0, 0, 0},
+      {"held shut", "", FileState::Unreadable, 0, 0, 0, 0},
+      {"header only", HistoryHeader(), FileState::Readable, 0, 0, 0, 0},
+      {"damaged lines between rows, no line end at the end",
+       HistoryHeader() + Units(3) + "broken\r\n,,\r\n" + longLine + "\r\n" + Units(2, "BOLERO") + "half a row,2004",
+       FileState::Readable, 0, 5, 4, 1},
+      {"30 days of units: the month, not the first 30 units", HistoryHeader() + Units(3000), FileState::Readable, 0, 30, 0, 85},
+      {"a read that fails on the way keeps what was read",
+       HistoryHeader() + Units(10) + std::string(70 * 1024, 'x') + "\r\n" + Units(5), FileState::Readable, 65536, 5, 0, 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeHistoryFile file;
+    file.bytes = c.bytes;
+    file.state = c.state;
+    if (c.readableTail > 0) file.failBelow = c.bytes.size() - c.readableTail;
+    const preference::HistoryPageData page = preference::ReadHistoryPage(file, L"history.csv", now);
+    EXPECT_EQ(page.file, c.state);
+    EXPECT_EQ(page.units.size(), c.units);
+    EXPECT_EQ(page.unreadable, c.unreadable);
+    EXPECT_EQ(page.tasks.empty() ? 0 : page.tasks.back().finishedWeek, c.finishedWeek);
+    if (c.units == 30) {
+      EXPECT_EQ(page.tasks.back().finishedMonth, 361) << "every finished unit of 30 days";
+      EXPECT_EQ(page.units.back().ended, now) << "the newest unit last";
+      EXPECT_LT(file.read, file.bytes.size() / 2) << "not the whole file";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vantor
