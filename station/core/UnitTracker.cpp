@@ -20,7 +20,7 @@ std::optional<HistoryRow> UnitTracker::Seen(std::int16_t percent, const std::wst
   std::optional<HistoryRow> ended;
   if (unit_ && (task != unit_->task || percent < unit_->lastPercent)) ended = Close(UnitEnd::NewUnit);
   if (!unit_) {
-    unit_ = Unit{task, percent, percent, local, local, now, now, 1};
+    unit_ = Unit{task, percent, percent, local, local, now, 1};
     steps_.clear();
     stepStart_ = now;
     stepStartKnown_ = false;
@@ -36,7 +36,6 @@ std::optional<HistoryRow> UnitTracker::Seen(std::int16_t percent, const std::wst
   stepStartKnown_ = true;
   unit_->lastPercent = percent;
   unit_->ended = local;
-  unit_->lastChange = now;
   ++unit_->changes;
   return ended;
 }
@@ -67,7 +66,7 @@ std::optional<HistoryRow> UnitTracker::Close(UnitEnd end) {
   return HistoryRow{unit.task,
                     unit.started,
                     unit.ended,
-                    WholeSeconds(unit.lastChange - unit.firstSight),
+                    WholeSeconds(stepStart_ - unit.firstSight),  // the last change
                     unit.firstPercent,
                     unit.lastPercent,
                     unit.lastPercent >= 99 ? UnitEnd::Finished : end};

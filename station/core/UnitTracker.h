@@ -60,7 +60,7 @@ class UnitTracker {
     std::wstring task;
     int firstPercent = 0, lastPercent = 0;
     LocalTime started, ended;
-    std::uint64_t firstSight = 0, lastChange = 0;
+    std::uint64_t firstSight = 0;
     int changes = 0;  // percentages seen, the first sight included
   };
   std::optional<HistoryRow> Close(UnitEnd end);
