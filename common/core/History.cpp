@@ -148,6 +148,29 @@ HistoryLineRead ReadHistoryLine(std::string_view line) {
            static_cast<UnitEnd>(end - kEndWords.begin())}};
 }
 
+TextEncoding HistoryEncoding(std::string_view start) {
+  if (start.substr(0, kBom.size()) == kBom) return TextEncoding::Utf8;
+  bool beyondAscii = false;
+  for (std::size_t i = 0; i < start.size();) {
+    const auto lead = static_cast<unsigned char>(start[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    beyondAscii = true;
+    const std::size_t length = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0) return TextEncoding::Ansi;
+    const std::size_t whole = std::min(length, start.size() - i);
+    // A sequence that is not UTF-8 reads as one U+FFFD per byte; a whole one as one character.
+    if (whole == length && FromUtf8(start.substr(i, length)).size() > (length == 4 ? 2 : 1)) return TextEncoding::Ansi;
+    for (std::size_t k = 1; k < whole; ++k) {
+      if ((static_cast<unsigned char>(start[i + k]) & 0xC0) != 0x80) return TextEncoding::Ansi;
+    }
+    i += length;
+  }
+  return beyondAscii ? TextEncoding::Utf8 : TextEncoding::Ansi;
+}
+
 std::int64_t Median(std::vector<std::int64_t> values) {
   if (values.empty()) return 0;
   const std::size_t middle = values.size() / 2;

@@ -22,8 +22,10 @@ enum class UnitEnd { Finished, NewUnit, AgentGone, VantorExit };
 
 struct HistoryRow {
   std::wstring task;
-  LocalTime started;          // the first change seen
-  LocalTime ended;            // the last change seen
+  // When Vantor first saw the unit: its start where it was seen from 0 or 1 %, else the
+  // moment Vantor (or the agent's window, back after a minute away) first showed it.
+  LocalTime started;
+  LocalTime ended;            // the last change of the percentage seen
   std::int64_t seconds = 0;   // the unit's length, without the time the computer slept
   int firstPercent = 0;
   int lastPercent = 0;
@@ -50,6 +52,17 @@ HistoryLineRead ReadHistoryLine(std::string_view line);
 
 // The median of `values` (the mean of the middle two for an even count); 0 for none.
 std::int64_t Median(std::vector<std::int64_t> values);
+
+// How a history file's text is stored. Vantor makes the file in UTF-8 with a byte-order mark;
+// a spreadsheet that saves it again may write it in the ANSI code page without one.
+enum class TextEncoding { Utf8, Ansi };
+// The bytes a reader looks at to tell the encoding: the file's first 64 KiB.
+inline constexpr std::size_t kEncodingSample = 64 * 1024;
+// The encoding of a file that begins with `start`: UTF-8 with the byte-order mark, or without
+// it where the bytes hold some beyond ASCII and all of them read as UTF-8 (a sequence cut off
+// at the end of `start` counts as UTF-8); otherwise the ANSI code page. ASCII alone reads the
+// same either way and is taken as ANSI: without the mark, that is how a spreadsheet reads it.
+TextEncoding HistoryEncoding(std::string_view start);
 
 // Text and UTF-8, both ways; a byte sequence that is not UTF-8 reads as U+FFFD.
 std::string ToUtf8(std::wstring_view text);
