@@ -27,3 +27,12 @@
 #define IDS_TIMELEFT_HOURS 242
 #define IDS_TIMELEFT_DAYS 243
 #define IDS_TIMELEFT_STALLED 244
+
+// The record of the units: a row that cannot be written (%1 the file, %2 one of the causes),
+// and rows dropped because too many waited (%1 the file).
+#define IDS_RECORD_NOT_WRITTEN 250
+#define IDS_RECORD_READ_ONLY 251
+#define IDS_RECORD_DENIED 252
+#define IDS_RECORD_DISK_FULL 253
+#define IDS_RECORD_OTHER 254
+#define IDS_RECORD_DROPPED 255

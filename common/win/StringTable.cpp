@@ -1,5 +1,7 @@
 #include "common/win/StringTable.h"
 
+#include "common/core/TextFill.h"
+
 namespace vantor {
 
 std::wstring LoadText(HINSTANCE instance, UINT id) {
@@ -8,10 +10,6 @@ std::wstring LoadText(HINSTANCE instance, UINT id) {
   return length > 0 && text ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
 }
 
-std::wstring NamingFolder(std::wstring text, const std::wstring& folder) {
-  const std::size_t at = text.find(L"%1");
-  if (at != std::wstring::npos) text.replace(at, 2, folder);
-  return text;
-}
+std::wstring NamingFolder(const std::wstring& text, const std::wstring& folder) { return Filled(text, {folder}); }
 
 }  // namespace vantor

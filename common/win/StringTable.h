@@ -11,6 +11,6 @@ namespace vantor {
 std::wstring LoadText(HINSTANCE instance, UINT id);
 
 // A message that names the program folder: its "%1" becomes the folder.
-std::wstring NamingFolder(std::wstring text, const std::wstring& folder);
+std::wstring NamingFolder(const std::wstring& text, const std::wstring& folder);
 
 }  // namespace vantor

@@ -6,9 +6,8 @@
 #include <string>
 
 namespace vantor {
-namespace {
 
-std::string ToAnsi(const std::wstring& text) {
+std::string ToAnsi(std::wstring_view text) {
   if (text.empty()) return {};
   const int n = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
                                       nullptr);
@@ -16,6 +15,16 @@ std::string ToAnsi(const std::wstring& text) {
   if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
   return out;
 }
+
+std::wstring FromAnsi(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int n = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+  return text;
+}
+
+namespace {
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
   DWORD written = 0;
@@ -30,14 +39,6 @@ bool WriteNew(const std::wstring& path, const std::string& bytes, DWORD disposit
   file.Reset();
   if (!ok) ::DeleteFileW(path.c_str());
   return ok;
-}
-
-std::wstring FromAnsi(const std::string& bytes) {
-  if (bytes.empty()) return {};
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
-  return text;
 }
 
 // Whether a failed replace of `path` met another program's handle of the file (a reader
@@ -57,28 +58,35 @@ constexpr DWORD kReplaceRetryMs = 1000, kReplaceStepMs = 50;
 
 }  // namespace
 
-TextRead WinTextFiles::ReadText(const std::wstring& path) {
+TextReadOutcome ReadBytes(const std::wstring& path, std::string& bytes) {
+  bytes.clear();
   OwnedFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     const DWORD error = ::GetLastError();
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return {missing ? TextReadOutcome::Missing : TextReadOutcome::Partial, {}};
+    return missing ? TextReadOutcome::Missing : TextReadOutcome::Partial;
   }
-  std::string bytes;
   char buffer[4096];
   for (;;) {
     DWORD read = 0;
-    if (!::ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) return {TextReadOutcome::Partial, FromAnsi(bytes)};
-    if (read == 0) break;  // the end of the file
+    if (!::ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) return TextReadOutcome::Partial;
+    if (read == 0) return TextReadOutcome::Whole;  // the end of the file
     bytes.append(buffer, read);
   }
-  return {TextReadOutcome::Whole, FromAnsi(bytes)};
 }
 
-bool WinTextFiles::WriteText(const std::wstring& path, const std::wstring& text) {
+TextRead WinTextFiles::ReadText(const std::wstring& path) {
+  std::string bytes;
+  const TextReadOutcome outcome = ReadBytes(path, bytes);
+  return {outcome, FromAnsi(bytes)};
+}
+
+bool WinTextFiles::WriteText(const std::wstring& path, const std::wstring& text) { return ReplaceBytes(path, ToAnsi(text)); }
+
+bool ReplaceBytes(const std::wstring& path, const std::string& bytes) {
   const std::wstring fresh = path + L".new";
-  if (!WriteNew(fresh, ToAnsi(text), CREATE_ALWAYS)) return false;
+  if (!WriteNew(fresh, bytes, CREATE_ALWAYS)) return false;
   const ULONGLONG start = ::GetTickCount64();
   while (!::MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     if (!HeldByAnother(path, ::GetLastError()) || ::GetTickCount64() - start >= kReplaceRetryMs) {

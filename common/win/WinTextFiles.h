@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/core/Links.h"
 
@@ -20,6 +21,15 @@ class WinTextFiles : public LinkFilePort {
   bool CreateText(const std::wstring& path, const std::wstring& text) override;
   bool Touch(const std::wstring& path) override;
 };
+
+// Text and the ANSI code page, both ways.
+std::string ToAnsi(std::wstring_view text);
+std::wstring FromAnsi(std::string_view bytes);
+
+// The bytes of a file, opened as ReadText opens it.
+TextReadOutcome ReadBytes(const std::wstring& path, std::string& bytes);
+// Puts `bytes` in place of the file as WriteText does.
+bool ReplaceBytes(const std::wstring& path, const std::string& bytes);
 
 // True when `text` survives the trip into the ANSI code page and back unchanged: no character
 // becomes the default character ("?") or a best-fit look-alike.

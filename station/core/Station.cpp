@@ -27,7 +27,8 @@ Station::Station(const StationPorts& ports)
       ini_(ports.profile, ports.programFolder),
       unwritableFolderText_(ports.unwritableFolderText),
       record_(ports.record),
-      timeLeftTexts_(ports.timeLeftTexts) {}
+      timeLeftTexts_(ports.timeLeftTexts),
+      recordTexts_(ports.recordTexts) {}
 
 void Station::ReportError(const std::wstring& text) {
   if (reportOpen_ || holdingReports_) {
@@ -64,6 +65,10 @@ bool Station::TellUnwritableFolder() {
 }
 
 void Station::OwnWrite(bool written, const wchar_t* procedure, bool& failing) {
+  OwnWrite(written, ErrorText(procedure), failing);
+}
+
+void Station::OwnWrite(bool written, const std::wstring& failure, bool& failing) {
   if (written) {
     failing = false;
     // A folder may take writes to files that are there and still no new file: the message is
@@ -72,7 +77,7 @@ void Station::OwnWrite(bool written, const wchar_t* procedure, bool& failing) {
     return;
   }
   if (TellUnwritableFolder()) return;
-  if (!std::exchange(failing, true)) ReportError(ErrorText(procedure));
+  if (!std::exchange(failing, true)) ReportError(failure);
 }
 
 bool Station::StampChanged(ChangeStamp& stamp, const std::wstring& path, bool& failing, const wchar_t* procedure) {
@@ -97,6 +102,7 @@ void Station::Form_Load() {
     NoAgentShown = false;
     LoadSettings();
     ParseSchedules();
+    LoadWaitingRows();
     const std::int16_t kind = host_.GetOSKind();
     OldShell = (kind == kOsNtBefore5 || kind == kOsNt5OrLater) ? 0 : 1;
     host_.SetWindowTop(1);

@@ -18,6 +18,7 @@
 #include "common/core/Sound.h"
 #include "station/core/CapturePort.h"
 #include "station/core/ChangeStamp.h"
+#include "station/core/RecordTexts.h"
 #include "station/core/IconPort.h"
 #include "station/core/StationHost.h"
 #include "station/core/TimeLeft.h"
@@ -44,6 +45,7 @@ struct StationPorts {
   // The clock of the time left and the record of the units; without it there is neither.
   UnitRecordPort* record = nullptr;
   TimeLeftTexts timeLeftTexts = {};
+  RecordTexts recordTexts = {};
 };
 
 // Check marks and states of the pop-up menu's entries; the menu shows them when it opens.
@@ -93,7 +95,7 @@ class Station {
   std::size_t RowsWaiting() const { return historyRows_.size(); }
   std::size_t RowsDropped() const { return historyDropped_; }
   // Windows ends the session (log-off, shut-down) and this process with it: the running unit
-  // gets its row, as at an exit.
+  // gets its row, and rows that still wait are kept for the next start, as at an exit.
   void OnSessionEnd() { EndUnit(); }
 
   // Display mode, mouse and the two menu toggles (StationDisplay.cpp).
@@ -216,6 +218,8 @@ class Station {
   // one cause, and the report is the one message that names the folder; `failing` keeps the
   // writer's own report of any other failure.
   void OwnWrite(bool written, const wchar_t* procedure, bool& failing);
+  // The same with the writer's own message for a failure that is not the folder's.
+  void OwnWrite(bool written, const std::wstring& failure, bool& failing);
   // True when the program folder takes no new file; the one message says so, once until a
   // write has worked in a folder that takes files again.
   bool TellUnwritableFolder();
@@ -232,6 +236,10 @@ class Station {
   std::wstring WithTimeLeft(const std::wstring& tip) const;
   void QueueRow(std::optional<HistoryRow> row);
   void WriteHistory();
+  // The side file of rows that wait: read back at start-up, ahead of the units of this run;
+  // written at the end; brought in line with the rows still waiting as they are written.
+  void LoadWaitingRows();
+  void KeepWaitingRows();
 
   WindowPort& windows_;
   FilePort& files_;
@@ -268,10 +276,13 @@ class Station {
   bool capturing_ = false;  // a capture runs; its pending events may run a nested tick
   UnitRecordPort* record_;
   TimeLeftTexts timeLeftTexts_;
+  RecordTexts recordTexts_;
   UnitTracker units_;
   std::deque<std::string> historyRows_;  // rows not yet written, oldest first
   std::size_t historyDropped_ = 0;
   bool historyFailing_ = false;
+  bool droppedTold_ = false;     // until a row is written again
+  bool waitingFileKept_ = false;  // the side file holds rows (some may be written since)
   std::uint64_t tipShown_ = 0;  // when the tooltip was last set
 };
 

@@ -1,7 +1,11 @@
 // The running unit: the time-left line of the tooltip, refreshed once a minute between
 // changes, and the record of every unit in history.csv. A row that cannot be written waits in
-// memory, in order, until the file can be opened again.
+// memory, in order, until the file can be opened again; rows that still wait when Vantor ends
+// go into a side file, which the next start appends first.
 #include "station/core/Station.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace vantor {
 namespace {
@@ -48,6 +52,7 @@ void Station::EndUnit() {
   if (!record_) return;
   QueueRow(units_.End());
   if (!historyRows_.empty()) WriteHistory();
+  KeepWaitingRows();
 }
 
 std::wstring Station::WithTimeLeft(const std::wstring& tip) const {
@@ -62,19 +67,62 @@ void Station::QueueRow(std::optional<HistoryRow> row) {
   if (historyRows_.size() >= kMaxWaitingRows) {
     historyRows_.pop_front();
     ++historyDropped_;
+    if (!std::exchange(droppedTold_, true)) ReportError(Filled(recordTexts_.dropped, {ini_.Path(kHistoryCsv)}));
   }
   historyRows_.push_back(HistoryLine(*row));
 }
 
 void Station::WriteHistory() {
+  const std::wstring path = ini_.Path(kHistoryCsv);
+  const std::size_t waiting = historyRows_.size();
   while (!historyRows_.empty()) {
-    const AppendResult result = record_->Append(ini_.Path(kHistoryCsv), HistoryHeader(), historyRows_.front());
-    if (result == AppendResult::Written) historyRows_.pop_front();
+    const AppendResult result = record_->Append(path, HistoryHeader(), historyRows_.front());
     // A file held shut by another program (a spreadsheet that has it open) is no fault.
-    if (result == AppendResult::Held) return;
-    OwnWrite(result == AppendResult::Written || files_.CanWriteIn(ini_.Folder()), L"WriteHistory", historyFailing_);
-    if (result != AppendResult::Written) return;
+    if (result == AppendResult::Held) break;
+    // A failure is told once, with its cause, until a row is written again; where the folder
+    // takes no new file, the one message about the folder tells it.
+    OwnWrite(result == AppendResult::Written, NotWrittenText(recordTexts_, result, path), historyFailing_);
+    if (result != AppendResult::Written) break;
+    historyRows_.pop_front();
+    droppedTold_ = false;
   }
+  if (waitingFileKept_ && historyRows_.size() < waiting) {
+    // The side file follows the rows written, so that a crash now writes none of them twice.
+    if (historyRows_.empty()) {
+      waitingFileKept_ = !record_->Delete(ini_.Path(kHistoryWaitingCsv));
+    } else {
+      KeepWaitingRows();
+    }
+  }
+}
+
+void Station::LoadWaitingRows() {
+  if (!record_) return;
+  const std::optional<std::string> bytes = record_->ReadAll(ini_.Path(kHistoryWaitingCsv));
+  if (!bytes) return;
+  waitingFileKept_ = true;
+  // Every line but the header goes on as it stands: a line that is no row is still the user's.
+  for (std::size_t start = 0; start < bytes->size();) {
+    const std::size_t end = std::min(bytes->find('\n', start), bytes->size());
+    const std::string line = bytes->substr(start, end - start);
+    start = end + 1;
+    const LineKind kind = ReadHistoryLine(line).kind;
+    if (kind == LineKind::Row || kind == LineKind::Bad) {
+      historyRows_.push_back(line.back() == '\r' ? line + "\n" : line + "\r\n");
+    }
+  }
+  if (historyRows_.empty()) {
+    waitingFileKept_ = !record_->Delete(ini_.Path(kHistoryWaitingCsv));
+    return;
+  }
+  WriteHistory();
+}
+
+void Station::KeepWaitingRows() {
+  if (historyRows_.empty()) return;
+  std::string bytes = HistoryHeader();
+  for (const std::string& row : historyRows_) bytes += row;
+  if (record_->Replace(ini_.Path(kHistoryWaitingCsv), bytes)) waitingFileKept_ = true;
 }
 
 }  // namespace vantor

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "common/core/TextFill.h"
+
 namespace vantor {
 namespace {
 
-std::wstring Filled(std::wstring text, std::int64_t first, std::int64_t second = 0) {
-  for (const auto& [mark, value] : {std::pair{L"%1", first}, std::pair{L"%2", second}}) {
-    const std::size_t at = text.find(mark);
-    if (at != std::wstring::npos) text.replace(at, 2, std::to_wstring(value));
-  }
-  return text;
+std::wstring Filled(const std::wstring& text, std::int64_t first, std::int64_t second = 0) {
+  return vantor::Filled(text, {std::to_wstring(first), std::to_wstring(second)});
 }
 
 // `seconds` in whole units of `unit` seconds, halves rounded up.

@@ -23,6 +23,12 @@ TimeLeftTexts TimeLeftTextsOf(HINSTANCE instance) {
           LoadText(instance, IDS_TIMELEFT_STALLED)};
 }
 
+RecordTexts RecordTextsOf(HINSTANCE instance) {
+  return {LoadText(instance, IDS_RECORD_NOT_WRITTEN), LoadText(instance, IDS_RECORD_READ_ONLY),
+          LoadText(instance, IDS_RECORD_DENIED),      LoadText(instance, IDS_RECORD_DISK_FULL),
+          LoadText(instance, IDS_RECORD_OTHER),       LoadText(instance, IDS_RECORD_DROPPED)};
+}
+
 UINT_PTR TimerId(StationTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
 // Runs a handler so that no exception crosses into Windows.
@@ -43,7 +49,8 @@ StationWindow::StationWindow(HINSTANCE instance, const StationAdapters& a)
                                                       a.sound, a.capture, a.links, a.priorities,
                                                       NamingFolder(LoadText(instance, IDS_FOLDER_NOT_WRITABLE),
                                                                    a.folder),
-                                                      a.record, TimeLeftTextsOf(instance)})) {
+                                                      a.record, TimeLeftTextsOf(instance),
+                                                      RecordTextsOf(instance)})) {
   tray_.SetEvents({[this](int message) { Guarded([&] { station_->picIcon_MouseMove(message); }); },
                    [this] { Guarded([&] { station_->OnTaskbarCreated(); }); }});
   timers_[StationTimer::Main] = {false, 1000};

@@ -440,8 +440,22 @@ class FakeUnitRecord : public UnitRecordPort {
     if (result == AppendResult::Written) files[path] += (files[path].empty() ? header : "") + row;
     return result;
   }
+  std::optional<std::string> ReadAll(const std::wstring& path) override {
+    const auto file = files.find(path);
+    return file == files.end() ? std::nullopt : std::optional(file->second);
+  }
+  bool Replace(const std::wstring& path, const std::string& bytes) override {
+    if (!replaceable) return false;
+    files[path] = bytes;
+    return true;
+  }
+  bool Delete(const std::wstring& path) override {
+    files.erase(path);
+    return true;
+  }
   std::int64_t now = 1000;
   AppendResult result = AppendResult::Written;
+  bool replaceable = true;
   std::map<std::wstring, std::string> files;
 };
 
@@ -452,7 +466,8 @@ inline const TimeLeftTexts kTimeLeftTexts = {L"残り時間：計算中", L"残�
 struct StationFakes {
   StationPorts Ports(const std::wstring& folder) {
     return StationPorts{windows, files, profile, host, icons, processes, folder, sound, capture, links, priorities,
-                        L"unwritable " + folder, &record, kTimeLeftTexts};
+                        L"unwritable " + folder, &record, kTimeLeftTexts,
+                        RecordTexts{L"not written %1: %2", L"read-only", L"denied", L"disk full", L"other", L"dropped %1"}};
   }
 
   FakeWindows windows;

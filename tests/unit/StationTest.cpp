@@ -339,28 +339,48 @@ TEST_F(StationTest, EveryUnitGetsItsRowInOrderAndRowsThatCannotBeWrittenWait) {
   const std::string rows = "No task,2004-03-07 00:00:00,2004-03-07 00:00:00,3,40,41,new_unit\r\n"
                            "No task,2004-03-07 00:00:00,2004-03-07 00:00:00,3,2,3,new_unit\r\n";
   EXPECT_EQ(record.files[Path(kHistoryCsv)], HistoryHeader() + rows);
-  // A full disk: the row waits, silently; a folder that takes no file is told, once.
-  record.result = AppendResult::Failed;
+  // A full disk: the row waits and the failure is told once, with its cause, until a row is
+  // written again; a folder that takes no file is told as such, once.
+  const std::wstring notWritten = L"not written " + Path(kHistoryCsv) + L": ";
+  record.result = AppendResult::DiskFull;
   for (int width : {7, 3}) step(width);  // a unit from 1 % to 3 %
+  Ticks(2);
   EXPECT_EQ(station.RowsWaiting(), 1u);
-  EXPECT_TRUE(host.errors.empty());
+  EXPECT_EQ(host.errors, std::vector<std::wstring>{notWritten + L"disk full"});
   files.readOnlyFolder = kFolder;
   Ticks(3);
-  EXPECT_EQ(host.errors, std::vector<std::wstring>{L"unwritable " + kFolder});
-  // At most 300 rows wait; the oldest go first.
+  EXPECT_EQ(host.errors.back(), L"unwritable " + kFolder);
+  files.readOnlyFolder.clear();
+  // At most 300 rows wait; the oldest go first, which is told once.
   record.result = AppendResult::Held;
   for (int i = 0; i < 300; ++i) {
     for (int width : {5, 3}) step(width);
   }
   EXPECT_EQ(station.RowsWaiting(), 300u);
   EXPECT_EQ(station.RowsDropped(), 1u);
+  EXPECT_EQ(host.errors.size(), 3u);
+  EXPECT_EQ(host.errors.back(), L"dropped " + Path(kHistoryCsv));
+  // Vantor ends while a spreadsheet holds the file: the rows go into the side file, and the
+  // next start appends them in order, before its own rows.
   step(5);
-  record.result = AppendResult::Written;
   station.ExitVantor();
+  EXPECT_EQ(host.errors.size(), 3u) << "the rows dropped since are not told again";
+  EXPECT_TRUE(record.files.count(Path(kHistoryWaitingCsv)));
+  record.result = AppendResult::Written;
+  Station next(Ports(kFolder));
+  next.Form_Load();
+  for (int width : {91, 93}) {  // a unit of this run, from 40 % to 41 %
+    record.now += 3;
+    SetWidth(width);
+    next.timMain_Timer();
+  }
+  next.ExitVantor();
   const std::string& file = record.files[Path(kHistoryCsv)];
-  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 1 + 2 + 300) << "the last 300, Vantor's end among them";
-  EXPECT_EQ(file.find(",1,3,new_unit"), std::string::npos) << "the oldest row went first";
-  EXPECT_EQ(file.substr(file.size() - 20), ",3,1,2,vantor_exit\r\n");
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 1 + 2 + 300 + 1);
+  EXPECT_EQ(file.find(",1,3,new_unit"), std::string::npos) << "the oldest rows went first";
+  EXPECT_NE(file.find(",3,1,2,vantor_exit\r\nNo task,"), std::string::npos) << "the last run's end, then this run's";
+  EXPECT_EQ(file.substr(file.size() - 22), ",3,40,41,vantor_exit\r\n");
+  EXPECT_FALSE(record.files.count(Path(kHistoryWaitingCsv))) << "gone once its rows are written";
 }
 
 TEST_F(StationTest, PriorityTimerFollowsTheFile) {
