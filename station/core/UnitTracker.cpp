@@ -12,13 +12,16 @@ std::int64_t WholeSeconds(std::uint64_t time) {
   return static_cast<std::int64_t>((time + kClockSecond / 2) / kClockSecond);
 }
 
+// No science process found: it may be starting again between two steps of its unit.
+bool Unnamed(const std::wstring& task) { return task.empty() || task == L"No task"; }
+
 }  // namespace
 
 std::optional<HistoryRow> UnitTracker::Seen(std::int16_t percent, const std::wstring& task, std::uint64_t now,
                                             const LocalTime& local) {
   away_ = false;
   std::optional<HistoryRow> ended;
-  if (unit_ && (task != unit_->task || percent < unit_->lastPercent)) ended = Close(UnitEnd::NewUnit);
+  if (unit_ && (NewTaskHolds(task) || percent < unit_->lastPercent)) ended = Close(UnitEnd::NewUnit);
   if (!unit_) {
     unit_ = Unit{task, percent, percent, local, local, now, 1};
     steps_.clear();
@@ -38,6 +41,21 @@ std::optional<HistoryRow> UnitTracker::Seen(std::int16_t percent, const std::wst
   unit_->ended = local;
   ++unit_->changes;
   return ended;
+}
+
+bool UnitTracker::NewTaskHolds(const std::wstring& task) {
+  if (task == unit_->task || Unnamed(task)) {
+    newTask_.clear();
+    return false;
+  }
+  if (Unnamed(unit_->task)) {  // the unit's name was not known when it began
+    unit_->task = task;
+    return false;
+  }
+  // A name read once may be a process that is starting or ending; the second look decides.
+  if (newTask_ == task) return true;
+  newTask_ = task;
+  return false;
 }
 
 std::optional<HistoryRow> UnitTracker::Away(std::uint64_t now) {
@@ -60,6 +78,7 @@ std::optional<HistoryRow> UnitTracker::Close(UnitEnd end) {
   if (!unit_) return std::nullopt;
   const Unit unit = *unit_;
   unit_.reset();
+  newTask_.clear();
   steps_.clear();
   stepStartKnown_ = false;
   if (unit.changes < 2) return std::nullopt;

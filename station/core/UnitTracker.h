@@ -3,7 +3,9 @@
 // not count the time the computer slept.
 //
 // A unit begins with the first percentage seen after Vantor starts, after the percentage
-// fell, after the task name changed, or when the agent came back after a minute away. The
+// fell, after another task's name was read at two looks in a row, or when the agent came back
+// after a minute away. No task name ("" or "No task") ends nothing, and a unit that began
+// without one takes the first name read. The
 // change that follows a unit's first sight ends a step of unknown length and is not used; so
 // is the first change after the agent's window was away. From then on every step is known;
 // only the last five are kept.
@@ -64,8 +66,11 @@ class UnitTracker {
     int changes = 0;  // percentages seen, the first sight included
   };
   std::optional<HistoryRow> Close(UnitEnd end);
+  // Whether `task` is another task's name, read at this look and at the one before.
+  bool NewTaskHolds(const std::wstring& task);
 
   std::optional<Unit> unit_;
+  std::wstring newTask_;  // another task's name, read once
   std::deque<std::uint64_t> steps_;  // the last known steps, each per percent
   std::uint64_t stepStart_ = 0;      // when the current percentage was reached
   bool stepStartKnown_ = false;

@@ -4,7 +4,9 @@
 
 #include <thread>
 
+#include "common/core/History.h"
 #include "common/win/WinTextFiles.h"
+#include "station/win/WinUnitRecord.h"
 #include "tests/support/Harness.h"
 
 namespace vantor {
@@ -147,6 +149,39 @@ TEST(TextFiles, OnlyTextThatSurvivesTheAnsiCodePageFits) {
   for (const wchar_t* text : {L"한국어", L"€", L"C:\\Musik\\Bjørk.wav", L"\U0001F600", L"a\u00A0b"}) {
     EXPECT_FALSE(FitsAnsiCodePage(text)) << test::Ansi(text);
   }
+}
+
+// The record of the units: appends in the encoding the file holds, and why one cannot go in;
+// the side file of rows that wait, replaced whole and removed.
+TEST(TextFiles, TheRecordGoesOnInItsOwnEncodingAndSaysWhyARowCannotGoIn) {
+  test::TempFolder folder{L"record"};
+  WinUnitRecord record;
+  const std::wstring path = folder / L"history.csv";
+  const std::string row = ToUtf8(L"オパール,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,finished\r\n");
+  ASSERT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::Written);
+  EXPECT_EQ(test::ReadBytes(path), HistoryHeader() + row);
+  // Saved again by a spreadsheet: CP932 without the mark, its own dates, no line end at the end.
+  const std::string saved = test::Ansi(L"task,started\r\nオパール,2004/3/7 9:05,2004/3/7 15:10");
+  test::WriteBytes(path, saved);
+  ASSERT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::Written);
+  EXPECT_EQ(test::ReadBytes(path), saved + "\r\n" + test::Ansi(FromUtf8(row)));
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::ReadOnly);
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  {
+    const OwnedFile held = Hold(path, 0);
+    EXPECT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::Held);
+  }
+  EXPECT_EQ(record.Append(folder / L"no\\such\\history.csv", HistoryHeader(), row), AppendResult::Failed);
+
+  const std::wstring waiting = folder / L"history-waiting.csv";
+  EXPECT_EQ(record.ReadAll(waiting), std::nullopt);
+  ASSERT_TRUE(record.Replace(waiting, HistoryHeader() + row));
+  ASSERT_TRUE(record.Replace(waiting, HistoryHeader() + row + row));
+  EXPECT_EQ(record.ReadAll(waiting), HistoryHeader() + row + row);
+  EXPECT_TRUE(record.Delete(waiting));
+  EXPECT_FALSE(test::Exists(waiting));
+  EXPECT_TRUE(record.Delete(waiting)) << "nothing there is gone as well";
 }
 
 }  // namespace
