@@ -55,7 +55,9 @@ class CapturePort {
   virtual void SetCursorPos(ScreenPoint point) = 0;
   virtual void MouseEvent(MouseAction action) = 0;
   // The window's rectangle in the screen's own pixels, read by a thread aware of each
-  // monitor's DPI; nothing where threads cannot take that awareness (before Windows 10 1607).
+  // monitor's DPI, less the invisible resize borders where the desktop window manager tells
+  // the bounds that show; nothing where threads cannot take that awareness (before Windows 10
+  // 1607).
   virtual std::optional<ScreenRect> WindowPixels(WindowHandle window) = 0;
   // The screen's resolution against the one this process is told.
   virtual ScreenResolution Resolution() = 0;

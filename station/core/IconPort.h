@@ -16,6 +16,9 @@ enum class NotifyMode { Add = 0, Modify = 1, Delete = 2 };
 
 // Flags of a notification-area record.
 inline constexpr std::uint32_t kNifMessage = 0x1, kNifIcon = 0x2, kNifTip = 0x4, kNifInfo = 0x10;
+// A balloon that cannot be shown at once (full screen, the user away, quiet time) is dropped,
+// not queued to tell a percentage that is no longer true.
+inline constexpr std::uint32_t kNifRealtime = 0x40;
 inline constexpr std::uint32_t kNiifInfo = 0x1;
 inline constexpr std::uint32_t kTrayCallbackMessage = 512;  // tray events arrive as mouse moves
 inline constexpr std::uint32_t kTrayIconId = 1;

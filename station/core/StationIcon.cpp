@@ -64,7 +64,7 @@ NotifyRecord Station::TrayRecord(const std::wstring& tip) const {
   record.extended = OldShell != 1 && settings_.Balloon;
   record.tip = tip;
   if (record.extended) {
-    record.flags = StartupDone ? (kNifMessage | kNifIcon | kNifTip | kNifInfo) : (kNifMessage | kNifIcon | kNifTip);
+    record.flags = kNifMessage | kNifIcon | kNifTip | (StartupDone ? kNifInfo | kNifRealtime : 0);
     record.info = tip;
     record.infoTitle = L"Vantor";
     record.timeout = 3000;

@@ -3,6 +3,7 @@
 #include "common/win/Dib.h"
 #include "common/win/Dpi.h"
 #include "common/win/ScreenDc.h"
+#include "common/win/SystemLibrary.h"
 #include "station/win/PngFile.h"
 
 namespace vantor {
@@ -80,6 +81,17 @@ std::optional<ScreenRect> WinCapture::WindowPixels(WindowHandle window) {
   const PerMonitorDpi screenPixels;
   RECT rect{};
   if (!screenPixels.Entered() || !::GetWindowRect(Hwnd(window), &rect)) return std::nullopt;
+  // From Windows 10 on the window's rectangle holds its invisible resize borders, and a copy of
+  // it strips of what lies behind; the desktop window manager knows the bounds that show, in
+  // the screen's own pixels.
+  using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+  static const auto dwmAttribute = SystemFunction<GetAttribute>(L"dwmapi.dll", "DwmGetWindowAttribute");
+  constexpr DWORD kExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
+  RECT shown{};
+  if (dwmAttribute && SUCCEEDED(dwmAttribute(Hwnd(window), kExtendedFrameBounds, &shown, sizeof(shown))) &&
+      shown.right > shown.left && shown.bottom > shown.top) {
+    rect = shown;
+  }
   return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 

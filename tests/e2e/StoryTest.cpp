@@ -140,6 +140,7 @@ TEST_F(StoryTest, OneProgressStepFromTheBarToTheTrayTheSoundsAndTheCapture) {
 // The agent steps one percent every 3 s from 40 %: the tooltip's last line is first "計算中",
 // then about three minutes. The bar falls to 2 %, later to 1 %: each ends a unit, whose row
 // waits while another program holds history.csv shut and arrives, in order, once it is free.
+// A read-only history.csv is told once.
 TEST_F(StoryTest, TheTimeLeftOfTheRunningUnitAndTheRowsOfTheUnitsThatEnded) {
   VantorProgram vantor;
   WriteBytes(vantor.File(L"Vantor.ini"), "[icon]\r\nballoon=1\r\ntimeleft=1\r\n");
@@ -193,8 +194,29 @@ TEST_F(StoryTest, TheTimeLeftOfTheRunningUnitAndTheRowsOfTheUnitsThatEnded) {
   EXPECT_NEAR(static_cast<double>(first.seconds), 18.0, 3.0);
   EXPECT_EQ(std::pair(next.firstPercent, next.lastPercent), std::pair(2, 3));
   EXPECT_EQ(next.end, UnitEnd::NewUnit);
+
+  // Made read-only: the next unit's end is told once, naming the file; the one after is not.
+  // Both rows wait and go in at the end, once the file can be written again.
+  const std::wstring path = vantor.File(L"history.csv");
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  for (int percent : {3, 2}) {
+    agent.SetWidth(width(percent));
+    WaitUntil([] { return false; }, 3000);
+  }
+  HWND box = vantor.WaitForMessageBox(p, 5000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageText(box).find(path + L"\n\nこのファイルは読み取り専用です。"), std::wstring::npos) << MessageText(box);
+  CloseMessageBox(box);
+  for (int percent : {3, 1}) {
+    agent.SetWidth(width(percent));
+    WaitUntil([] { return false; }, 3000);
+  }
+  EXPECT_EQ(vantor.WaitForMessageBox(p, 2000), nullptr);
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   ::PostMessageW(vantor.StationWindow(p), WM_CLOSE, 0, 0);  // the shell's window answers meanwhile
   EXPECT_TRUE(WaitUntil([&] { return !p.Running(); }));
+  file = ReadBytes(path);
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 5) << file;
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST_F(StationIconTest, TrayRecordsForEachMode) {
   station.timMain_Timer();
   NotifyRecord extended = station.TrayRecord(L"tip");
   EXPECT_TRUE(extended.extended);
-  EXPECT_EQ(extended.flags, 0x17u);
+  EXPECT_EQ(extended.flags, 0x57u) << "a balloon shown at once or not at all";
   EXPECT_EQ(extended.info, L"tip");
   EXPECT_EQ(extended.infoTitle, L"Vantor");
   EXPECT_EQ(extended.timeout, 3000u);
