@@ -149,7 +149,7 @@ void Station::SetAlarm(bool settin) {
 void Station::OnTaskbarCreated() {
   if (!menu_.ShowIcon) return;
   NotifyRecord record = TrayRecord(TooltipText());
-  record.flags &= ~kNifInfo;  // coming back after a shell restart is no news
+  record.flags &= ~(kNifInfo | kNifRealtime);  // coming back after a shell restart is no news
   icons_.NotifyIcon(NotifyMode::Add, record);
 }
 

@@ -42,7 +42,7 @@ void Station::UnitsTick() {
   const std::wstring tip = TooltipText();
   if (menu_.ShowIcon) {
     NotifyRecord record = TrayRecord(tip);
-    record.flags &= ~(kNifInfo | kNifIcon);
+    record.flags &= ~(kNifInfo | kNifRealtime | kNifIcon);
     icons_.NotifyIcon(NotifyMode::Modify, record);
   }
   host_.SetIconWindowTip(tip);
