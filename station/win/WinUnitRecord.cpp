@@ -77,6 +77,9 @@ LocalTime WinUnitRecord::LocalNow() {
 }
 
 AppendResult WinUnitRecord::Append(const std::wstring& path, const std::string& header, const std::string& row) {
+  // Windows refuses to write a read-only file to everyone, its owner and administrators too;
+  // asked first, the attribute gives the same answer where a file system would not enforce it.
+  if (Cause(path, ERROR_ACCESS_DENIED) == AppendResult::ReadOnly) return AppendResult::ReadOnly;
   OwnedFile file(::CreateFileW(path.c_str(), FILE_READ_DATA | FILE_APPEND_DATA | SYNCHRONIZE, FILE_SHARE_READ,
                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Cause(path, ::GetLastError());
