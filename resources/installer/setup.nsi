@@ -9,6 +9,11 @@
 !include Sections.nsh
 
 OutFile "${OUTFILE}"
+; A program file that cannot be written ends the setup as failed, never skipped (by default a
+; silent File skips it and the setup still ends with 0, the old program under the new entry).
+; SecMain first checks that every program file there can be replaced, so that the usual case
+; changes nothing at all; this is the net under that check.
+AllowSkipFiles off
 InstallDir "$LOCALAPPDATA\Programs\Vantor"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
@@ -40,28 +45,9 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Vantor開発チーム"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_LANGUAGE "Japanese"
 
-!define RUNNING_TEXT "Vantor（または Preference）が実行中です。$\r$\n$\r$\nタスクトレイのアイコンのメニューから「Vantorの終了」を選んで Vantor を終了してから、「再試行」を押してください。"
-
-; Asks, while Vantor or Preference runs from $INSTDIR, that the user end it first.  Pushes 1
-; when they still run (the user gave up, or the setup is silent), else 0.
-Function AskToEndVantor
-  ${Do}
-    !insertmacro ProgramRunning "Vantor" "$INSTDIR"
-    Pop $0
-    ${If} $0 = 0
-      !insertmacro ProgramRunning "Preference" "$INSTDIR"
-      Pop $0
-    ${EndIf}
-    ${If} $0 = 0
-      Push 0
-      Return
-    ${EndIf}
-    ${IfThen} ${Silent} ${|} ${Break} ${|}
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" IDRETRY +2
-    ${Break}
-  ${Loop}
-  Push 1
-FunctionEnd
+Var Upgrade      ; 1 when an earlier Vantor is installed
+Var LogonFolder  ; the folder whose log-on entry the components page shows
+Var LogonFound   ; that entry as the setup found it (LogonState)
 
 Function .onInit
   System::Call 'kernel32::CreateMutexW(p 0, i 0, w "${SETUP_MUTEX}") p .r0 ?e'
@@ -77,6 +63,7 @@ Function .onInit
     SetErrorLevel 2
     Quit
   ${EndIf}
+  Call ShowLogon
 FunctionEnd
 
 Function DirectoryLeave
@@ -87,6 +74,12 @@ FunctionEnd
 
 Section "Vantor と Preference" SecMain
   SectionIn RO
+  Call AskToFreeFiles
+  Pop $0
+  ${If} $0 != ""
+    SetErrorLevel 4
+    Abort "$0 を書き換えられないため、セットアップを中止しました。"
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File "${STAGE}/Vantor.exe"
   File "${STAGE}/Preference.exe"
@@ -109,18 +102,56 @@ Section "Vantor と Preference" SecMain
 SectionEnd
 
 Section "Windowsへのログオン時にVantorを起動する" SecLogon
-  WriteRegStr HKCU "${RUN_KEY}" "Vantor" '"$INSTDIR\Vantor.exe"'
-  ; Where Task Manager had switched Vantor off, it is on again: no switch means on.
-  DeleteRegValue HKCU "${APPROVED_KEY}" "Vantor"
+  Call LogonAsShown
+  Pop $0
+  ${If} $0 = 0
+    WriteRegStr HKCU "${RUN_KEY}" "Vantor" '"$INSTDIR\Vantor.exe"'
+    ; Where Task Manager had switched Vantor off, it is on again: no switch means on.
+    DeleteRegValue HKCU "${APPROVED_KEY}" "Vantor"
+  ${EndIf}
 SectionEnd
 
 ; Without the log-on option, a Run value that starts this folder's Vantor goes.
 Section "-NoLogon"
+  Call LogonAsShown
+  Pop $0
   ${IfNot} ${SectionIsSelected} ${SecLogon}
-    ReadRegStr $0 HKCU "${RUN_KEY}" "Vantor"
-    ${If} $0 == '"$INSTDIR\Vantor.exe"'
-    ${OrIf} $0 == "$INSTDIR\Vantor.exe"
-      DeleteRegValue HKCU "${RUN_KEY}" "Vantor"
-    ${EndIf}
+  ${AndIf} $0 = 0
+    Call LogonState
+    Pop $0
+    ${IfThen} $0 <> 0 ${|} DeleteRegValue HKCU "${RUN_KEY}" "Vantor" ${|}
   ${EndIf}
 SectionEnd
+
+; The log-on part is ticked on a first install.  On an upgrade it shows what Windows will do
+; at log-on, ticked only when it starts this folder's Vantor, so that the entry the user left
+; (in Preference or in Task Manager) is kept by a setup left as it is, silent or not.
+Function ShowLogon
+  StrCpy $LogonFolder $INSTDIR
+  Call LogonState
+  Pop $LogonFound
+  ClearErrors
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayName"
+  ${If} ${FileExists} "$INSTDIR\Vantor.exe"
+  ${OrIfNot} ${Errors}
+    StrCpy $Upgrade 1
+    ${If} $LogonFound <> 1
+      !insertmacro UnselectSection ${SecLogon}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; Pushes 1 when the log-on entry is to stay exactly as it is: an upgrade into the folder the
+; page was shown for, with the part ticked as it was shown.  Else 0: the tick is written.
+Function LogonAsShown
+  StrCpy $0 0
+  ${If} $Upgrade = 1
+  ${AndIf} $INSTDIR == $LogonFolder
+    StrCpy $1 0
+    ${IfThen} ${SectionIsSelected} ${SecLogon} ${|} StrCpy $1 1 ${|}
+    StrCpy $2 0
+    ${IfThen} $LogonFound = 1 ${|} StrCpy $2 1 ${|}
+    ${IfThen} $1 = $2 ${|} StrCpy $0 1 ${|}
+  ${EndIf}
+  Push $0
+FunctionEnd

@@ -1,9 +1,14 @@
 ; Vantor's uninstaller, uninstall.exe in the program folder.
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z -DOUTFILE=<file> uninstall.nsi
-; A program cannot delete its own file while it runs, so uninstall.exe first decides whether
-; it may go on (no other setup or uninstaller runs, Vantor and Preference do not run, the user
-; agrees); it ends with a non-zero exit code, having changed nothing, when it may not. Then it
-; starts a copy of itself from the temporary folder, which removes the programs, and ends.
+; It does all the work itself and ends only then, with its real exit code, so that whoever
+; waits for it (Settings, a deployment tool, `start /wait`) learns the outcome: 0 when Vantor
+; is removed; having changed nothing, 1 when the user says no, 2 while Vantor or Preference
+; runs, 3 while another setup or uninstaller runs, 4 while another program holds a program
+; file open (4 too, with the list entry kept to run it again, for a file held only after that
+; check).  A program cannot delete its own file while it runs, so as its last act it starts a
+; hidden command processor (cmd.exe, no file of ours) that deletes uninstall.exe, and the
+; folder when nothing else is left in it, as soon as this process has ended.  No copy of the
+; uninstaller is made anywhere.
 !include "${__FILEDIR__}/common.nsh"
 !include MUI2.nsh
 
@@ -13,30 +18,6 @@ OutFile "${OUTFILE}"
 !insertmacro MUI_LANGUAGE "Japanese"
 Caption "Vantor のアンインストール"
 ShowInstDetails show
-
-!define RUNNING_TEXT "Vantor（または Preference）が実行中です。$\r$\n$\r$\nタスクトレイのアイコンのメニューから「Vantorの終了」を選んで Vantor を終了してから、「再試行」を押してください。"
-
-Var Inner
-
-; Pushes 1 while Vantor or Preference runs from $INSTDIR and the user does not end it, else 0.
-Function AskToEndVantor
-  ${Do}
-    !insertmacro ProgramRunning "Vantor" "$INSTDIR"
-    Pop $0
-    ${If} $0 = 0
-      !insertmacro ProgramRunning "Preference" "$INSTDIR"
-      Pop $0
-    ${EndIf}
-    ${If} $0 = 0
-      Push 0
-      Return
-    ${EndIf}
-    ${IfThen} ${Silent} ${|} ${Break} ${|}
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" IDRETRY +2
-    ${Break}
-  ${Loop}
-  Push 1
-FunctionEnd
 
 ; Ends with `code` when another setup or uninstaller runs.
 !macro OnlyCopy code
@@ -50,58 +31,20 @@ FunctionEnd
 !macroend
 
 Function .onInit
-  ${GetParameters} $R0
-  ClearErrors
-  ${GetOptions} $R0 "/inner" $R1
-  ${If} ${Errors}
-    ; The copy in the program folder: it decides, then hands the work on.
-    StrCpy $INSTDIR $EXEDIR
-    !insertmacro OnlyCopy 3
-    Call AskToEndVantor
-    Pop $0
-    ${If} $0 = 1
-      SetErrorLevel 2
-      Quit
-    ${EndIf}
-    MessageBox MB_OKCANCEL|MB_ICONQUESTION "Vantor をアンインストールします。よろしいですか？" /SD IDOK IDOK +3
-    SetErrorLevel 1
-    Quit
-    System::Call 'kernel32::CloseHandle(p r8)'
-    StrCpy $0 "$TEMP\Vantor-uninstall.exe"
-    ClearErrors
-    CopyFiles /SILENT "$EXEPATH" "$0"
-    ${If} ${Errors}
-      MessageBox MB_OK|MB_ICONSTOP "アンインストーラーを一時フォルダにコピーできませんでした。" /SD IDOK
-      SetErrorLevel 4
-      Quit
-    ${EndIf}
-    StrCpy $1 ""
-    ${IfThen} ${Silent} ${|} StrCpy $1 "/S " ${|}
-    Exec '"$0" $1/inner /D=$INSTDIR'
-    SetErrorLevel 0  ; a Quit from here counts as a failure otherwise
+  StrCpy $INSTDIR $EXEDIR
+  !insertmacro OnlyCopy 3
+  Call AskToEndVantor
+  Pop $0
+  ${If} $0 = 1
+    SetErrorLevel 2
     Quit
   ${EndIf}
-  StrCpy $Inner 1
-  !insertmacro OnlyCopy 3
+  MessageBox MB_OKCANCEL|MB_ICONQUESTION "Vantor をアンインストールします。よろしいですか？" /SD IDOK IDOK +3
+  SetErrorLevel 1
+  Quit
 FunctionEnd
 
 Section
-  ; The copy in the program folder has ended once its file may be written.
-  StrCpy $0 0
-  ${Do}
-    ClearErrors
-    FileOpen $1 "$INSTDIR\uninstall.exe" a
-    ${IfNot} ${Errors}
-      FileClose $1
-      ${Break}
-    ${EndIf}
-    IntOp $0 $0 + 1
-    ${If} $0 > 100
-      SetErrorLevel 4
-      Abort "uninstall.exe が使用中です。"
-    ${EndIf}
-    Sleep 100
-  ${Loop}
   ; Started in between?
   Call AskToEndVantor
   Pop $0
@@ -109,26 +52,64 @@ Section
     SetErrorLevel 2
     Abort "Vantor が実行中のため、アンインストールを中止しました。"
   ${EndIf}
-  Delete "$INSTDIR\uninstall.exe"
+  Call AskToFreeFiles
+  Pop $0
+  ${If} $0 != ""
+    SetErrorLevel 4
+    Abort "$0 を削除できないため、アンインストールを中止しました。"
+  ${EndIf}
   Delete "$INSTDIR\Vantor.exe"
   Delete "$INSTDIR\Preference.exe"
+  ${If} ${FileExists} "$INSTDIR\Vantor.exe"
+  ${OrIf} ${FileExists} "$INSTDIR\Preference.exe"
+    ; Held since the check: the list entry stays, so that the uninstall can be run again.
+    SetErrorLevel 4
+    Abort "Vantor.exe または Preference.exe を削除できないため、アンインストールを中止しました。"
+  ${EndIf}
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\temp.ico"
   Delete "$SMPROGRAMS\Vantor\Vantor.lnk"
   Delete "$SMPROGRAMS\Vantor\Preference.lnk"
   RMDir "$SMPROGRAMS\Vantor"
   ; The log-on entry only where it starts this folder's Vantor.
-  ReadRegStr $0 HKCU "${RUN_KEY}" "Vantor"
-  ${If} $0 == '"$INSTDIR\Vantor.exe"'
-  ${OrIf} $0 == "$INSTDIR\Vantor.exe"
+  Call LogonState
+  Pop $0
+  ${If} $0 <> 0
     DeleteRegValue HKCU "${RUN_KEY}" "Vantor"
     DeleteRegValue HKCU "${APPROVED_KEY}" "Vantor"
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  MessageBox MB_YESNO|MB_ICONQUESTION "設定と記録（Vantor.ini、links.lst、priority.ini、history.csv）も削除しますか？$\r$\n「いいえ」を選ぶと、$INSTDIR に残ります。" /SD IDNO IDNO +5
+  MessageBox MB_YESNO|MB_ICONQUESTION "設定と記録（Vantor.ini、links.lst、priority.ini、history.csv）も削除しますか？$\r$\n「いいえ」を選ぶと、$INSTDIR に残ります。" /SD IDNO IDNO keep
   Delete "$INSTDIR\Vantor.ini"
   Delete "$INSTDIR\links.lst"
   Delete "$INSTDIR\priority.ini"
   Delete "$INSTDIR\history.csv"
-  RMDir "$INSTDIR"
+  Delete "$INSTDIR\history-waiting.csv"
+  keep:
 SectionEnd
+
+; After the work, and after the user closed the window: a hidden cmd.exe, started in the
+; system folder so that it holds neither this folder nor a handle of this process, retries for
+; up to 30 seconds to delete uninstall.exe, which Windows refuses while this process runs, and
+; then removes the folder if it is empty (kept settings keep it).
+Function .onInstSuccess
+  SetOutPath "$SYSDIR"  ; nor does this process hold the folder as its current one
+  ReadEnvStr $0 COMSPEC
+  ${IfThen} $0 == "" ${|} StrCpy $0 "$SYSDIR\cmd.exe" ${|}
+  ; A second's wait is ping's: cmd.exe has no sleep of its own.
+  StrCpy $1 '"$0" /d /q /v:off /c for /l %i in (1,1,30) do (del /f /q "$INSTDIR\uninstall.exe" 2>nul & if exist "$INSTDIR\uninstall.exe" (ping -n 2 127.0.0.1 >nul) else (rd "$INSTDIR" 2>nul & exit))'
+  System::Alloc 104  ; STARTUPINFOW, zeroed
+  Pop $2
+  System::Call '*$2(i 104)'
+  System::Alloc 24  ; PROCESS_INFORMATION
+  Pop $3
+  ; CREATE_NO_WINDOW (0x08000000), no handle inherited.
+  System::Call 'kernel32::CreateProcessW(p 0, w r1, p 0, p 0, i 0, i 0x08000000, p 0, w "$SYSDIR", p r2, p r3) i .r4'
+  ${If} $4 <> 0
+    System::Call '*$3(p .r5, p .r6)'
+    System::Call 'kernel32::CloseHandle(p r5)'
+    System::Call 'kernel32::CloseHandle(p r6)'
+  ${EndIf}
+  System::Free $2
+  System::Free $3
+FunctionEnd
