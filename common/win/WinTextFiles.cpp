@@ -32,14 +32,6 @@ bool WriteNew(const std::wstring& path, const std::string& bytes, DWORD disposit
   return ok;
 }
 
-std::wstring FromAnsi(const std::string& bytes) {
-  if (bytes.empty()) return {};
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
-  return text;
-}
-
 // Whether a failed replace of `path` met another program's handle of the file (a reader
 // without delete sharing, a virus scanner, a sync client), which goes away by itself. Windows
 // says so as a sharing violation or, for the target of a rename, as access denied (Wine refuses
@@ -56,6 +48,14 @@ bool HeldByAnother(const std::wstring& path, DWORD error) {
 constexpr DWORD kReplaceRetryMs = 1000, kReplaceStepMs = 50;
 
 }  // namespace
+
+std::wstring FromAnsi(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int n = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+  return text;
+}
 
 TextRead WinTextFiles::ReadText(const std::wstring& path) {
   OwnedFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/core/Links.h"
 
@@ -20,6 +21,9 @@ class WinTextFiles : public LinkFilePort {
   bool CreateText(const std::wstring& path, const std::wstring& text) override;
   bool Touch(const std::wstring& path) override;
 };
+
+// Text in the system's ANSI code page.
+std::wstring FromAnsi(std::string_view bytes);
 
 // True when `text` survives the trip into the ANSI code page and back unchanged: no character
 // becomes the default character ("?") or a best-fit look-alike.
