@@ -205,6 +205,7 @@
 #define IDS_LinksReplaceQuestion 3025
 #define IDS_NotInCodePage 3026
 #define IDS_FolderNotWritable 3027
+#define IDS_ValueNotRead 3028
 #define IDS_LogonOtherFolder 3504
 #define IDS_LogonSwitchedOff 3505
 #define IDS_LogonNotWritten 3506
@@ -221,4 +222,8 @@
 #define IDS_HistoryHours 1110
 #define IDS_HistoryNotFinished 1111
 #define IDS_HistoryHeld 1112
+#define IDS_HistoryPart 1113
+#define IDS_HistoryChartText 1114
+#define IDS_HistoryTaskText 1115
+#define IDS_HistoryNoMedian 1116
 #define IDS_HistoryNone 3400

@@ -60,16 +60,41 @@ std::optional<int> Digits(std::string_view text) {
   return value;
 }
 
+// A number of `least` to `most` digits at the start of `text`, taken off it.
+std::optional<int> TakeDigits(std::string_view& text, std::size_t least, std::size_t most) {
+  std::size_t n = 0;
+  while (n < most && n < text.size() && text[n] >= '0' && text[n] <= '9') ++n;
+  if (n < least) return std::nullopt;
+  const auto value = Digits(text.substr(0, n));
+  text.remove_prefix(n);
+  return value;
+}
+
+// Whether `text` starts with `c`, taken off it.
+bool Take(std::string_view& text, char c) {
+  if (text.empty() || text.front() != c) return false;
+  text.remove_prefix(1);
+  return true;
+}
+
+// Vantor writes YYYY-MM-DD HH:MM:SS. A spreadsheet that saves the file again writes the times
+// in its own form, YYYY/M/D H:MM: the date's parts with "/" or "-" and one or two digits for
+// the month, the day and the hour, with or without the seconds.
 std::optional<LocalTime> ParseTime(std::string_view text) {
-  // YYYY-MM-DD HH:MM:SS
-  if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':' ||
-      text[16] != ':') {
-    return std::nullopt;
-  }
-  const auto year = Digits(text.substr(0, 4)), month = Digits(text.substr(5, 2)), day = Digits(text.substr(8, 2));
-  const auto hour = Digits(text.substr(11, 2)), minute = Digits(text.substr(14, 2)),
-             second = Digits(text.substr(17, 2));
-  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
+  const auto year = TakeDigits(text, 4, 4);
+  const char separator = text.empty() ? ' ' : text.front();
+  if (!year || (separator != '-' && separator != '/')) return std::nullopt;
+  text.remove_prefix(1);
+  const auto month = TakeDigits(text, 1, 2);
+  if (!month || !Take(text, separator)) return std::nullopt;
+  const auto day = TakeDigits(text, 1, 2);
+  if (!day || !Take(text, ' ')) return std::nullopt;
+  const auto hour = TakeDigits(text, 1, 2);
+  if (!hour || !Take(text, ':')) return std::nullopt;
+  const auto minute = TakeDigits(text, 2, 2);
+  std::optional<int> second = 0;
+  if (!text.empty()) second = Take(text, ':') ? TakeDigits(text, 2, 2) : std::nullopt;
+  if (!minute || !second || !text.empty()) return std::nullopt;
   constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
   if (*month < 1 || *month > 12 || *day < 1 || *day > kDays[*month - 1] || (*month == 2 && *day == 29 && !leap) ||
@@ -131,7 +156,7 @@ std::string HistoryLine(const HistoryRow& row) {
          std::string(kEndWords[static_cast<std::size_t>(row.end)]) + "\r\n";
 }
 
-HistoryLineRead ReadHistoryLine(std::string_view line) {
+HistoryLineRead ReadHistoryLine(std::string_view line, const TextDecoder& decode) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line.substr(0, kBom.size()) == kBom) line.remove_prefix(kBom.size());
   if (line.find_first_not_of(" \t") == std::string_view::npos) return {LineKind::Blank, {}};
@@ -144,7 +169,7 @@ HistoryLineRead ReadHistoryLine(std::string_view line) {
   const auto end = std::find(kEndWords.begin(), kEndWords.end(), f[6]);
   if (!started || !ended || !seconds || !first || !last || end == kEndWords.end()) return {};
   return {LineKind::Row,
-          {FromUtf8(f[0]), *started, *ended, *seconds, *first, *last,
+          {decode(f[0]), *started, *ended, *seconds, *first, *last,
            static_cast<UnitEnd>(end - kEndWords.begin())}};
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,10 +46,19 @@ struct HistoryLineRead {
   HistoryRow row;  // for LineKind::Row
 };
 
+// Text and UTF-8, both ways; a byte sequence that is not UTF-8 reads as U+FFFD.
+std::string ToUtf8(std::wstring_view text);
+std::wstring FromUtf8(std::string_view bytes);
+
+// Turns a task name's bytes into text: FromUtf8, or the ANSI code page's conversion for a file
+// a spreadsheet saved in it.
+using TextDecoder = std::function<std::wstring(std::string_view)>;
+
 // One line of the file, without its line end (a CR before it is dropped here). A row needs
-// exactly the seven fields, both times as YYYY-MM-DD HH:MM:SS, whole numbers and one of the
-// four end words; anything else is a bad line.
-HistoryLineRead ReadHistoryLine(std::string_view line);
+// exactly the seven fields, both times as YYYY-MM-DD HH:MM:SS or in a spreadsheet's form
+// (YYYY/M/D H:MM, with or without the seconds, "/" or "-"), whole numbers and one of the four
+// end words; anything else is a bad line. The task name is read with `decode`.
+HistoryLineRead ReadHistoryLine(std::string_view line, const TextDecoder& decode = FromUtf8);
 
 // The median of `values` (the mean of the middle two for an even count); 0 for none.
 std::int64_t Median(std::vector<std::int64_t> values);
@@ -63,9 +73,5 @@ inline constexpr std::size_t kEncodingSample = 64 * 1024;
 // at the end of `start` counts as UTF-8); otherwise the ANSI code page. ASCII alone reads the
 // same either way and is taken as ANSI: without the mark, that is how a spreadsheet reads it.
 TextEncoding HistoryEncoding(std::string_view start);
-
-// Text and UTF-8, both ways; a byte sequence that is not UTF-8 reads as U+FFFD.
-std::string ToUtf8(std::wstring_view text);
-std::wstring FromUtf8(std::string_view bytes);
 
 }  // namespace vantor

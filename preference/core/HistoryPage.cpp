@@ -62,7 +62,7 @@ void Summarise(HistoryPageData& page, const std::vector<HistoryRow>& read, std::
     for (std::size_t i = 0; i < page.tasks.size(); ++i) {
       if (page.tasks[i].task == task) return static_cast<int>(i);
     }
-    page.tasks.push_back(TaskSummary{task, 0, 0, std::nullopt});
+    page.tasks.push_back(TaskSummary{task, 0, 0, 0, std::nullopt});
     return static_cast<int>(page.tasks.size() - 1);
   };
   for (const HistoryRow& unit : page.units) page.taskOfUnit.push_back(indexOf(unit.task));
@@ -73,12 +73,23 @@ void Summarise(HistoryPageData& page, const std::vector<HistoryRow>& read, std::
     if (row.end != UnitEnd::Finished) continue;
     const std::int64_t ended = SecondsOf(row.ended);
     page.tasks[task].finishedWeek += ended >= now - 7 * kDay ? 1 : 0;
-    page.tasks[task].finishedMonth += ended >= now - 30 * kDay ? 1 : 0;
-    lengths[task].push_back(row.seconds);
+      page.tasks[task].finishedMonth += ended >= now - 30 * kDay ? 1 : 0;
+    page.tasks[task].partMonth += ended >= now - 30 * kDay && !SeenWhole(row) ? 1 : 0;
+    if (SeenWhole(row)) lengths[task].push_back(row.seconds);
   }
   for (std::size_t i = 0; i < lengths.size(); ++i) {
     if (!lengths[i].empty()) page.tasks[i].medianSeconds = Median(lengths[i]);
   }
+}
+
+// The file's encoding from its first bytes: three tell Vantor's own file by its byte-order
+// mark; a file without one is read as far as the sample goes. UTF-8 when they cannot be read.
+TextEncoding EncodingOf(HistoryReadPort& file, const std::wstring& path, std::uint64_t size) {
+  std::string start;
+  if (!file.ReadAt(path, 0, static_cast<std::size_t>(std::min<std::uint64_t>(3, size)), start)) return TextEncoding::Utf8;
+  if (start.size() == 3 && HistoryHeader().starts_with(start)) return TextEncoding::Utf8;
+  const std::size_t sample = static_cast<std::size_t>(std::min<std::uint64_t>(kEncodingSample, size));
+  return file.ReadAt(path, 0, sample, start) ? HistoryEncoding(start) : TextEncoding::Utf8;
 }
 
 }  // namespace
@@ -90,6 +101,8 @@ HistoryPageData ReadHistoryPage(HistoryReadPort& file, const std::wstring& path,
   if (page.file != FileState::Readable) return page;
   const std::int64_t monthAgo = SecondsOf(now) - 30 * kDay;
   std::vector<HistoryRow> read;  // newest first
+  TextDecoder decode = FromUtf8;
+  if (EncodingOf(file, path, size) == TextEncoding::Ansi) decode = [&file](std::string_view bytes) { return file.FromAnsi(bytes); };
   TailLines lines(file, path, size);
   bool tooLong = false;
   while (const std::optional<std::string> line = lines.Next(tooLong)) {
@@ -97,7 +110,7 @@ HistoryPageData ReadHistoryPage(HistoryReadPort& file, const std::wstring& path,
       ++page.unreadable;
       continue;
     }
-    HistoryLineRead got = ReadHistoryLine(*line);
+    HistoryLineRead got = ReadHistoryLine(*line, decode);
     if (got.kind == LineKind::Bad) ++page.unreadable;
     if (got.kind != LineKind::Row) continue;
     // Enough: the last 30 units are there, and this one ended before the last 30 days.

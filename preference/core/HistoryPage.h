@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/core/History.h"
@@ -24,13 +25,19 @@ class HistoryReadPort {
   virtual FileState Open(const std::wstring& path, std::uint64_t& size) = 0;
   // `length` bytes from `offset`; false when they cannot be read.
   virtual bool ReadAt(const std::wstring& path, std::uint64_t offset, std::size_t length, std::string& bytes) = 0;
+  // Text in the system's ANSI code page, in which a spreadsheet may save the file again.
+  virtual std::wstring FromAnsi(std::string_view bytes) = 0;
 };
+
+// A unit seen whole: from its start (0 or 1 %) to its end. Only these tell how long a unit takes.
+inline bool SeenWhole(const HistoryRow& unit) { return unit.firstPercent <= 1; }
 
 struct TaskSummary {
   std::wstring task;
-  int finishedWeek = 0;   // units finished in the last 7 days
+  int finishedWeek = 0;   // units finished in the last 7 days, seen whole or not
   int finishedMonth = 0;  // ... in the last 30 days
-  std::optional<std::int64_t> medianSeconds;  // of its finished units read; none without one
+  int partMonth = 0;      // of those, the units first seen part-way through
+  std::optional<std::int64_t> medianSeconds;  // of its finished units read that were seen whole; none without one
 };
 
 struct HistoryPageData {

@@ -27,6 +27,22 @@ class Chosen {
   HGDIOBJ old_;
 };
 
+// The device context as it was given, for as long as this lives: its colours, background mode
+// and chosen objects are the control's owner's again when drawing ends.
+class SavedDc {
+ public:
+  explicit SavedDc(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
+  SavedDc(const SavedDc&) = delete;
+  SavedDc& operator=(const SavedDc&) = delete;
+  ~SavedDc() {
+    if (saved_ != 0) ::RestoreDC(dc_, saved_);
+  }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 // The tasks' colours, in the order the tasks first appear; the rest is the system's.
 constexpr COLORREF kTaskColours[] = {RGB(52, 120, 200), RGB(230, 126, 34), RGB(46, 160, 70),
                                      RGB(170, 60, 180), RGB(200, 50, 50),  RGB(120, 120, 30)};
@@ -37,6 +53,13 @@ COLORREF TaskColour(int task) {
 
 COLORREF Darker(COLORREF colour) {
   return RGB(GetRValue(colour) * 3 / 5, GetGValue(colour) * 3 / 5, GetBValue(colour) * 3 / 5);
+}
+
+// A colour halfway to the window's background: the bars of units seen only in part.
+COLORREF Lighter(COLORREF colour) {
+  const COLORREF back = ::GetSysColor(COLOR_WINDOW);
+  return RGB((GetRValue(colour) + GetRValue(back)) / 2, (GetGValue(colour) + GetGValue(back)) / 2,
+             (GetBValue(colour) + GetBValue(back)) / 2);
 }
 
 int LineHeight(HDC dc) {
@@ -55,12 +78,6 @@ void Text(HDC dc, const std::wstring& text, RECT rect, UINT format) {
   ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-std::wstring Filled(std::wstring text, const std::wstring& first, const std::wstring& second = L"") {
-  if (const std::size_t at = text.find(L"%1"); at != std::wstring::npos) text.replace(at, 2, first);
-  if (const std::size_t at = text.find(L"%2"); at != std::wstring::npos) text.replace(at, 2, second);
-  return text;
-}
-
 // Hours as the axis shows them: 2, 0.5, 0.25.
 std::wstring HoursText(std::int64_t seconds) {
   wchar_t text[32];
@@ -74,8 +91,15 @@ std::wstring HoursText(std::int64_t seconds) {
 // A length as the table shows it: "40分", "5時間40分".
 std::wstring LengthText(std::int64_t seconds) {
   const std::int64_t minutes = (seconds + 30) / 60;
-  if (minutes < 60) return Filled(LoadText(IDS_HistoryMinutes), std::to_wstring(minutes));
-  return Filled(LoadText(IDS_HistoryHoursMinutes), std::to_wstring(minutes / 60), std::to_wstring(minutes % 60));
+  if (minutes < 60) return Filled(LoadText(IDS_HistoryMinutes), {std::to_wstring(minutes)});
+  return Filled(LoadText(IDS_HistoryHoursMinutes), {std::to_wstring(minutes / 60), std::to_wstring(minutes % 60)});
+}
+
+// A moment as the page's texts name it: "2026/12/9 15:37".
+std::wstring MomentText(const LocalTime& t) {
+  wchar_t text[40];
+  std::swprintf(text, std::size(text), L"%d/%d/%d %d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+  return text;
 }
 
 void FillWith(HDC dc, const RECT& rect, COLORREF colour) {
@@ -99,10 +123,40 @@ void HistoryView::Read() {
   ::GetLocalTime(&now);
   WinHistoryFile file;
   data_ = ReadHistoryPage(file, Path(), {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
-  const std::wstring unreadable = Filled(LoadText(IDS_HistoryUnreadable), std::to_wstring(data_.unreadable));
+  const std::wstring unreadable = Filled(LoadText(IDS_HistoryUnreadable), {std::to_wstring(data_.unreadable)});
   SetControlText(::GetDlgItem(page_, IDC_labHistoryUnreadable), data_.unreadable > 0 ? unreadable : L"");
+  Describe();
   ::InvalidateRect(::GetDlgItem(page_, IDC_picHistoryChart), nullptr, FALSE);
   ::InvalidateRect(::GetDlgItem(page_, IDC_picHistorySummary), nullptr, FALSE);
+}
+
+// What the two pictures show, as their window texts: a screen reader reads these, while the
+// owner-drawn controls never paint them.
+void HistoryView::Describe() {
+  std::wstring chart = LoadText(data_.file == FileState::Unreadable ? IDS_HistoryHeld : IDS_HistoryEmpty);
+  if (!data_.units.empty()) {
+    std::int64_t longest = 0;
+    int notFinished = 0, part = 0;
+    for (const HistoryRow& unit : data_.units) {
+      longest = std::max(longest, unit.seconds);
+      notFinished += unit.end != UnitEnd::Finished ? 1 : 0;
+      part += SeenWhole(unit) ? 0 : 1;
+    }
+    chart = Filled(LoadText(IDS_HistoryChartText),
+                   {std::to_wstring(data_.units.size()), MomentText(data_.units.front().started),
+                    MomentText(data_.units.back().ended), LengthText(longest), std::to_wstring(notFinished),
+                    std::to_wstring(part)});
+  }
+  SetControlText(::GetDlgItem(page_, IDC_picHistoryChart), chart);
+  std::wstring table;
+  for (const TaskSummary& task : data_.tasks) {
+    table += (table.empty() ? L"" : L"\r\n") +
+             Filled(LoadText(IDS_HistoryTaskText),
+                    {task.task, std::to_wstring(task.finishedWeek), std::to_wstring(task.finishedMonth),
+                     std::to_wstring(task.partMonth),
+                     task.medianSeconds ? LengthText(*task.medianSeconds) : LoadText(IDS_HistoryNoMedian)});
+  }
+  SetControlText(::GetDlgItem(page_, IDC_picHistorySummary), table);
 }
 
 bool HistoryView::OnCommand(int control, int notification) {
@@ -124,6 +178,7 @@ void HistoryView::OpenFile() {
 
 bool HistoryView::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != IDC_picHistoryChart && item.CtlID != IDC_picHistorySummary) return false;
+  const SavedDc saved(item.hDC);
   const Chosen font(item.hDC, reinterpret_cast<HGDIOBJ>(::SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
   ::SetBkMode(item.hDC, TRANSPARENT);
   if (item.CtlID == IDC_picHistoryChart) {
@@ -167,7 +222,8 @@ void HistoryView::DrawChart(HDC dc, const RECT& rect) const {
     Text(dc, HoursText(v), {rect.left, y - line / 2, plot.left - pad / 2, y - line / 2 + line}, DT_RIGHT);
   }
 
-  // One bar per unit, the newest at the right; a unit that did not finish is hatched.
+  // One bar per unit, the newest at the right; a unit seen only in part is lighter, and one that
+  // did not finish is hatched.
   const double slot = static_cast<double>(plot.right - plot.left) / static_cast<double>(kChartUnits);
   const std::size_t first = kChartUnits - data_.units.size();
   ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
@@ -177,7 +233,8 @@ void HistoryView::DrawChart(HDC dc, const RECT& rect) const {
     RECT bar{static_cast<int>(at + slot * 0.15), std::min(yOf(unit.seconds), plot.bottom - 1),
              static_cast<int>(at + slot * 0.85), plot.bottom};
     bar.right = std::max(bar.right, bar.left + 1);
-    const COLORREF colour = TaskColour(data_.taskOfUnit[i]);
+    const COLORREF colour =
+        SeenWhole(unit) ? TaskColour(data_.taskOfUnit[i]) : Lighter(TaskColour(data_.taskOfUnit[i]));
     if (unit.end == UnitEnd::Finished) {
       FillWith(dc, bar, colour);
     } else {
@@ -210,17 +267,21 @@ void HistoryView::DrawSummary(HDC dc, const RECT& rect) const {
   ::FillRect(dc, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
   ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
   const int line = LineHeight(dc), row = line + line / 4, pad = line / 2;
-  const int width = rect.right - rect.left;
-  // Task, the two counts and the median; the numbers end at their column's right edge.
-  const int edges[] = {rect.left, rect.left + width * 40 / 100, rect.left + width * 58 / 100,
-                       rect.left + width * 76 / 100, rect.right};
-  const auto cells = [&](int y, const std::wstring (&texts)[4], int indent) {
+  // Task, the three counts and the median; each number column is as wide as its heading, the
+  // numbers end at its right edge, and the task takes the rest.
+  const std::wstring headings[] = {LoadText(IDS_HistoryTask), LoadText(IDS_HistoryWeek), LoadText(IDS_HistoryMonth),
+                                   LoadText(IDS_HistoryPart), LoadText(IDS_HistoryMedian)};
+  constexpr int kColumns = 5;
+  int edges[kColumns + 1] = {rect.left};
+  edges[kColumns] = rect.right;
+  for (int c = kColumns - 1; c > 0; --c) edges[c] = edges[c + 1] - TextWidth(dc, headings[c]) - pad;
+  const auto cells = [&](int y, const std::wstring (&texts)[kColumns], int indent) {
     Text(dc, texts[0], {edges[0] + indent, y, edges[1] - pad, y + row}, DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS);
-    for (int c = 1; c < 4; ++c) Text(dc, texts[c], {edges[c], y, edges[c + 1] - pad, y + row}, DT_RIGHT | DT_VCENTER);
+    for (int c = 1; c < kColumns; ++c) {
+      Text(dc, texts[c], {edges[c], y, edges[c + 1] - pad, y + row}, DT_RIGHT | DT_VCENTER);
+    }
   };
-  cells(rect.top, {LoadText(IDS_HistoryTask), LoadText(IDS_HistoryWeek), LoadText(IDS_HistoryMonth),
-                   LoadText(IDS_HistoryMedian)},
-        0);
+  cells(rect.top, headings, 0);
   FillWith(dc, {rect.left, rect.top + row, rect.right, rect.top + row + 1}, ::GetSysColor(COLOR_BTNSHADOW));
   const int swatch = line * 2 / 3;
   int y = rect.top + row + 2;
@@ -229,7 +290,7 @@ void HistoryView::DrawSummary(HDC dc, const RECT& rect) const {
     const RECT box{rect.left, y + (row - swatch) / 2, rect.left + swatch, y + (row - swatch) / 2 + swatch};
     FillWith(dc, box, TaskColour(static_cast<int>(t)));
     cells(y, {task.task, std::to_wstring(task.finishedWeek), std::to_wstring(task.finishedMonth),
-              task.medianSeconds ? LengthText(*task.medianSeconds) : L"－"},
+              std::to_wstring(task.partMonth), task.medianSeconds ? LengthText(*task.medianSeconds) : L"－"},
           swatch + pad);
   }
 }

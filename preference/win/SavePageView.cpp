@@ -20,6 +20,14 @@ void SavePageView::ShowMinutes(int minutes) {
   SetControlText(control_(IDC_txtBakkin), std::to_wstring(minutes));
 }
 
+int SavePageView::TakeTypedValues() {
+  const auto minutes = BakkinOfText(ControlText(control_(IDC_txtBakkin)));
+  if (!minutes) return IDC_txtBakkin;
+  settings_.Bakkin = *minutes;
+  ShowMinutes(settings_.Bakkin);
+  return 0;
+}
+
 bool SavePageView::OnCommand(int control, int notification) {
   if (sound3_.OnCommand(control, notification)) return true;
   switch (control) {
@@ -35,11 +43,8 @@ bool SavePageView::OnCommand(int control, int notification) {
       if (notification == BN_CLICKED) settings_.SaveSound = IsTicked(control_(control));
       return true;
     case IDC_txtBakkin:
-      if (notification == EN_KILLFOCUS) {
-        // Only 10 to 15 are taken; anything else brings the stored minutes back.
-        if (const auto minutes = BakkinOfText(ControlText(control_(control)))) settings_.Bakkin = *minutes;
-        ShowMinutes(settings_.Bakkin);
-      }
+      // Leaving the box: anything but 10 to 15 brings the stored minutes back.
+      if (notification == EN_KILLFOCUS && TakeTypedValues() != 0) ShowMinutes(settings_.Bakkin);
       return true;
     default:
       return false;

@@ -14,17 +14,33 @@ SoundPageView::SoundPageView(std::function<HWND(int)> control, MainSettings& set
       alarms_(control, {IDC_slidSound, IDC_txtSound, IDC_cmdSound2Add, IDC_cmdSound2Clear, IDC_txtSoundPercents},
               settings.AlarmSchedule) {}
 
+std::int16_t& SoundPageView::Stored(int box) {
+  return box == IDC_txtQuietFrom ? settings_.QuietFrom : settings_.QuietTo;
+}
+
+bool SoundPageView::TakeTime(int box) {
+  const auto minutes = ParseClockTime(ControlText(control_(box)));
+  if (!minutes) return false;
+  Stored(box) = static_cast<std::int16_t>(*minutes);
+  SetControlText(control_(box), ClockTimeText(Stored(box)));
+  return true;
+}
+
+int SoundPageView::TakeTypedValues() {
+  for (const int box : {IDC_txtQuietFrom, IDC_txtQuietTo}) {
+    if (!TakeTime(box)) return box;
+  }
+  return 0;
+}
+
 bool SoundPageView::OnCommand(int control, int notification) {
   if (sound1_.OnCommand(control, notification) || sound2_.OnCommand(control, notification) ||
       alarms_.OnCommand(control, notification)) {
     return true;
   }
   if (control == IDC_txtQuietFrom || control == IDC_txtQuietTo) {
-    // A time that does not read brings the stored one back.
-    std::int16_t& stored = control == IDC_txtQuietFrom ? settings_.QuietFrom : settings_.QuietTo;
-    if (notification != EN_KILLFOCUS) return true;
-    if (const auto minutes = ParseClockTime(ControlText(control_(control)))) stored = static_cast<std::int16_t>(*minutes);
-    SetControlText(control_(control), ClockTimeText(stored));
+    // Leaving the box: a time that does not read brings the stored one back.
+    if (notification == EN_KILLFOCUS && !TakeTime(control)) SetControlText(control_(control), ClockTimeText(Stored(control)));
     return true;
   }
   bool MainSettings::*flag = nullptr;

@@ -1,5 +1,7 @@
 #include "preference/win/WinHistoryFile.h"
 
+#include "common/win/WinTextFiles.h"
+
 namespace vantor::preference {
 
 FileState WinHistoryFile::Open(const std::wstring& path, std::uint64_t& size) {
@@ -25,5 +27,7 @@ bool WinHistoryFile::ReadAt(const std::wstring&, std::uint64_t offset, std::size
   bytes.resize(read);
   return read == length;
 }
+
+std::wstring WinHistoryFile::FromAnsi(std::string_view bytes) { return vantor::FromAnsi(bytes); }
 
 }  // namespace vantor::preference

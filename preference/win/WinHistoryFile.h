@@ -11,6 +11,7 @@ class WinHistoryFile : public HistoryReadPort {
  public:
   FileState Open(const std::wstring& path, std::uint64_t& size) override;
   bool ReadAt(const std::wstring& path, std::uint64_t offset, std::size_t length, std::string& bytes) override;
+  std::wstring FromAnsi(std::string_view bytes) override;
 
  private:
   OwnedFile file_;

@@ -103,7 +103,7 @@ TEST(PreferenceLook, EveryPageFitsItsWindow) {
   EXPECT_TRUE(p.Wait(10000));
 }
 
-// Thirty units of three tasks back to back up to now, a few of them not finished.
+// Thirty units of three tasks back to back up to now, a few of them not finished or seen only in part.
 std::string ThirtyUnits() {
   const struct { const wchar_t* task; std::uint64_t minutes; } tasks[] = {{L"LigandFit", 370}, {L"BOLERO", 215}, {L"OPAL", 540}};
   SYSTEMTIME st{};
@@ -117,11 +117,12 @@ std::string ThirtyUnits() {
   };
   std::string rows;
   for (int i = 29; i >= 0; --i) {
-    const std::uint64_t minutes = tasks[i % 3].minutes + static_cast<std::uint64_t>(i * 37 % 90);
+    const int first = i % 8 == 4 ? 60 : 1;  // a few seen only from part-way through
+    const std::uint64_t minutes = (tasks[i % 3].minutes + static_cast<std::uint64_t>(i * 37 % 90)) * (first > 1 ? 2 : 5) / 5;
     const UnitEnd end = i % 7 == 3 ? UnitEnd::NewUnit : i % 11 == 5 ? UnitEnd::AgentGone : UnitEnd::Finished;
     const LocalTime ended = local(at);
     at.QuadPart -= minutes * 600000000ULL;
-    rows = HistoryLine({tasks[i % 3].task, local(at), ended, static_cast<std::int64_t>(minutes * 60), 1,
+    rows = HistoryLine({tasks[i % 3].task, local(at), ended, static_cast<std::int64_t>(minutes * 60), first,
                         end == UnitEnd::Finished ? 100 : 62, end}) + rows;
   }
   return HistoryHeader() + rows;

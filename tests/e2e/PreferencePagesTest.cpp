@@ -1,5 +1,6 @@
 // Preference's sound, save-watch and capture pages driven by window messages, checked in
-// what Vantor.ini holds after "適用 (&A)"; the その他 page's log-on box over the registry.
+// what Vantor.ini holds after "適用 (&A)"; the 記録 page's reading; the その他 page's log-on box
+// over the registry.
 #include <gtest/gtest.h>
 
 #include "common/win/Windows.h"
@@ -175,6 +176,28 @@ TEST(PreferencePages, FoldersAreCheckedAndStoredInTheirForms) {
   });
   EXPECT_EQ(Value(pref, L"save", L"folder"), agent) << "the old folder stays";
   EXPECT_EQ(Value(pref, L"save", L"check"), L"0");
+}
+
+// history.csv as a spreadsheet saves it again: in the ANSI code page without the byte-order
+// mark, with times in its own form. The two pictures carry what they show as their texts.
+TEST(PreferenceHistory, ASpreadsheetsSaveReadsWholeAndThePicturesSayWhatTheyShow) {
+  PreferenceProgram pref;
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  const std::wstring day = std::to_wstring(now.wYear) + L"/" + std::to_wstring(now.wMonth) + L"/" + std::to_wstring(now.wDay);
+  WriteBytes(pref.File(L"history.csv"), Ansi(L"task,started,ended,seconds,first_percent,last_percent,end\r\nオパール," + day +
+                                             L" 0:05," + day + L" 0:45,2400,1,100,finished\r\nオパール," + day + L" 0:45:00," +
+                                             day + L" 00:46:00,60,98,100,finished\r\n"));
+  Process p = pref.Start();
+  HWND main = P::MainWindow(p);
+  ASSERT_NE(main, nullptr);
+  P::SelectNode(main, P::Nodes(main)[9]);
+  EXPECT_EQ(Text(main, IDC_labHistoryUnreadable), L"") << "no line is left unread";
+  EXPECT_EQ(Text(main, IDC_picHistoryChart).find(L"最近2ユニットの所要時間のグラフ（" + day + L" 0:05～" + day + L" 0:46）"), 0u);
+  EXPECT_EQ(Text(main, IDC_picHistorySummary),
+            L"オパール：完了は7日間に2、30日間に2（うち途中から見たユニット1）、最初から見て完了したユニットの所要時間の中央値は40分。");
+  Click(main, IDC_cmdCancel);
+  EXPECT_TRUE(p.Wait(10000));
 }
 
 TEST(PreferenceLogon, EachStateAsThePageShowsItAndATickWritesTheRunValue) {

@@ -112,18 +112,29 @@ TEST(Preference, ApplyWritesEveryKeyAndTheBookmarksAndKeepsTheWindow) {
   EXPECT_TRUE(p.Wait(10000));
 }
 
+// By the mouse, and by Enter in the box just typed into, which keeps the focus: every box is
+// taken as it reads.
 TEST(Preference, OkWritesAndEnds) {
-  PreferenceProgram pref;
-  Process p = pref.Start();
-  HWND main = P::MainWindow(p);
-  ASSERT_NE(main, nullptr);
-  Click(main, IDC_CheckWaku);  // frame off
-  ::PostMessageW(P::Control(main, IDC_cmdOK0), BM_CLICK, 0, 0);
-  EXPECT_TRUE(p.Wait(10000));
-  const std::string ini = ReadBytes(pref.File(L"Vantor.ini"));
-  EXPECT_EQ(Keys(ini).size(), 39u) << ini;
-  EXPECT_NE(ini.find("[icon]\r\nframe=0\r\n"), std::string::npos) << ini;
-  EXPECT_EQ(ReadBytes(pref.File(L"links.lst")), "United Devices inc.,http://www.ud.com/\r\n");
+  for (const bool enter : {false, true}) {
+    PreferenceProgram pref;
+    Process p = pref.Start();
+    HWND main = P::MainWindow(p);
+    ASSERT_NE(main, nullptr);
+    Click(main, IDC_CheckWaku);  // frame off
+    P::SelectNode(main, P::Nodes(main)[2]);  // the sound page; a click puts the focus into its first quiet time
+    HWND quiet = P::Control(main, IDC_txtQuietFrom);
+    ::SendMessageW(quiet, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ::SendMessageW(quiet, WM_LBUTTONUP, 0, 0);
+    SetText(main, IDC_txtQuietFrom, L"22:00");
+    if (enter) ::PostMessageW(quiet, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    if (!enter) ::PostMessageW(P::Control(main, IDC_cmdOK0), BM_CLICK, 0, 0);
+    EXPECT_TRUE(p.Wait(10000)) << enter;
+    const std::string ini = ReadBytes(pref.File(L"Vantor.ini"));
+    EXPECT_EQ(Keys(ini).size(), 39u) << ini;
+    EXPECT_NE(ini.find("[icon]\r\nframe=0\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("quietfrom=22:00\r\n"), std::string::npos) << enter << ini;
+    EXPECT_EQ(ReadBytes(pref.File(L"links.lst")), "United Devices inc.,http://www.ud.com/\r\n");
+  }
 }
 
 TEST(Preference, CancelTheCloseBoxAndEscWriteNothing) {

@@ -13,6 +13,7 @@ namespace {
 class FakeHistoryFile : public preference::HistoryReadPort {
  public:
   preference::FileState Open(const std::wstring&, std::uint64_t& size) override { return size = bytes.size(), state; }
+  std::wstring FromAnsi(std::string_view text) override { return text == "\x83\x49\x83\x70\x81\x5B\x83\x8B" ? L"オパール" : L"?"; }
   bool ReadAt(const std::wstring&, std::uint64_t offset, std::size_t length, std::string& out) override {
     read += length;
     out = bytes.substr(static_cast<std::size_t>(offset), length);
@@ -57,7 +58,13 @@ TEST(HistoryFile, RowsReadBackAsWrittenAndBadLinesAreToldApart) {
       {"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100", LineKind::Bad},        // too few fields
       {"OPAL,2003-02-29 09:05:03,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},  // no such day
       {"OPAL,2004-03-07 24:00:00,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},
-      {"OPAL,2004/03/07 09:05,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},   // a spreadsheet's form
+      {"OPAL,2004/3/7 9:05,2004-3-07 15:10,21897,1,100,finished", LineKind::Row},  // a spreadsheet's forms
+      {"OPAL,2004/03/07 09:05:03,2004-03-07 9:10:00,21897,1,100,finished", LineKind::Row},
+      {"OPAL,2003/2/29 9:05,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},
+      {"OPAL,2004/3-7 9:05,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},
+      {"OPAL,2004/3/7 9:5,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},
+      {"OPAL,2004/3/7 9:05:,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},
+      {"OPAL,2004/3/7 123:05,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},
       {"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,-5,1,100,finished", LineKind::Bad},
       {"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,done", LineKind::Bad},
       {"\"OPAL,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,finished", LineKind::Bad},  // a quote left open
@@ -65,6 +72,7 @@ TEST(HistoryFile, RowsReadBackAsWrittenAndBadLinesAreToldApart) {
       {"OPAL,2000-02-29 09:05:03,2004-03-07 15:10:00,21897,1,100,new_unit", LineKind::Row},
   };
   for (const auto& l : lines) EXPECT_EQ(ReadHistoryLine(l.line).kind, l.kind) << l.line;
+  EXPECT_EQ(ReadHistoryLine(lines[5].line).row.started, (LocalTime{2004, 3, 7, 9, 5, 0}));
   EXPECT_EQ(FromUtf8("a\xFFz"), L"a\uFFFDz") << "a byte that is not UTF-8";
   const struct {
     std::string start;
@@ -114,17 +122,24 @@ TEST(HistoryPage, ReadsFromTheEndAsFarAsThePageNeedsAndCountsWhatItCannotRead) {
     FileState state;
     std::size_t readableTail;  // bytes at the end that can be read; 0 for all
     std::size_t units;
-    int unreadable, finishedWeek;
+    int unreadable;
+    std::wstring task;  // the last task's summary
+    int finishedWeek, partMonth;
+    std::int64_t median;
   } cases[] = {
-      {"no file", "", FileState::Missing, 0, 0, 0, 0},
-      {"held shut", "", FileState::Unreadable, 0, 0, 0, 0},
-      {"header only", HistoryHeader(), FileState::Readable, 0, 0, 0, 0},
+      {"no file", "", FileState::Missing, 0, 0, 0, L"", 0, 0, 0},
+      {"held shut", "", FileState::Unreadable, 0, 0, 0, L"", 0, 0, 0},
+      {"header only", HistoryHeader(), FileState::Readable, 0, 0, 0, L"", 0, 0, 0},
       {"damaged lines between rows, no line end at the end",
        HistoryHeader() + Units(3) + "broken\r\n,,\r\n" + longLine + "\r\n" + Units(2, "BOLERO") + "half a row,2004",
-       FileState::Readable, 0, 5, 4, 1},
-      {"30 days of units: the month, not the first 30 units", HistoryHeader() + Units(3000), FileState::Readable, 0, 30, 0, 85},
+       FileState::Readable, 0, 5, 4, L"BOLERO", 1, 0, 3600},
+      {"30 days of units: the month, not the first 30 units", HistoryHeader() + Units(3000), FileState::Readable, 0, 30, 0, L"OPAL", 85, 0, 3600},
       {"a read that fails on the way keeps what was read",
-       HistoryHeader() + Units(10) + std::string(70 * 1024, 'x') + "\r\n" + Units(5), FileState::Readable, 65536, 5, 0, 3},
+       HistoryHeader() + Units(10) + std::string(70 * 1024, 'x') + "\r\n" + Units(5), FileState::Readable, 65536, 5, 0, L"OPAL", 3, 0, 3600},
+      {"saved again in the ANSI code page; a unit seen from 98 % counts apart",
+       "task,started,ended,seconds,first_percent,last_percent,end\r\n\x83\x49\x83\x70\x81\x5B\x83\x8B,2004/3/6 9:05,2004/3/6 "
+       "22:00,46500,1,100,finished\r\n\x83\x49\x83\x70\x81\x5B\x83\x8B,2004/3/6 22:00,2004/3/6 22:02,120,98,100,finished\r\n",
+       FileState::Readable, 0, 2, 0, L"オパール", 2, 1, 46500},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -136,7 +151,9 @@ TEST(HistoryPage, ReadsFromTheEndAsFarAsThePageNeedsAndCountsWhatItCannotRead) {
     EXPECT_EQ(page.file, c.state);
     EXPECT_EQ(page.units.size(), c.units);
     EXPECT_EQ(page.unreadable, c.unreadable);
-    EXPECT_EQ(page.tasks.empty() ? 0 : page.tasks.back().finishedWeek, c.finishedWeek);
+    const preference::TaskSummary last = page.tasks.empty() ? preference::TaskSummary{} : page.tasks.back();
+    EXPECT_TRUE(last.task == c.task && last.finishedWeek == c.finishedWeek && last.partMonth == c.partMonth);
+    EXPECT_EQ(last.medianSeconds.value_or(0), c.median);
     if (c.units == 30) {
       EXPECT_EQ(page.tasks.back().finishedMonth, 361) << "every finished unit of 30 days";
       EXPECT_EQ(page.units.back().ended, now) << "the newest unit last";

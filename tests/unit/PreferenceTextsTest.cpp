@@ -133,8 +133,8 @@ TEST(PreferenceTexts, TheHelpTableCoversEveryControlWithItsTextAndEvents) {
       {IDC_txtQuietTo, 4501, FM, L"静かな時間の始まりと終わりの時刻を「23:00」のように指定します。"},
       {IDC_CheckLogon, 4502, FM, L"チェックすると、Windowsにログオンしたときに、このフォルダのVantorが起動します。"},
       {IDC_CheckTimeLeft, 4400, FM, L"ツールチップの最後の行に、実行中のワークユニットの残り時間を表示します。"},
-      {IDC_picHistoryChart, 4401, kOnMouseMove, L"最近30ユニットの所要時間です。色はタスク、横線はタスクごとの中央値、斜線は完了しなかったユニットです。"},
-      {IDC_picHistorySummary, 4402, kOnMouseMove, L"タスクごとの、最近7日間と30日間に完了したユニットの数と、完了したユニットの所要時間の中央値です。"},
+      {IDC_picHistoryChart, 4401, kOnMouseMove, L"最近30ユニットの所要時間です。色はタスク、横線はタスクごとの中央値、薄い色は途中から見たユニット、斜線は完了しなかったユニットです。"},
+      {IDC_picHistorySummary, 4402, kOnMouseMove, L"タスクごとの、最近7日間と30日間に完了したユニットの数（うち途中から見たユニットの数）と、最初から見て完了したユニットの所要時間の中央値です。"},
       {IDC_cmdHistoryOpen, 4403, FM, L"記録（history.csv）を、CSVファイルを開くプログラムで開きます。"},
   };
   const auto strings = StringTable();
