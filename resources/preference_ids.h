@@ -205,7 +205,6 @@
 #define IDS_LinksReplaceQuestion 3025
 #define IDS_NotInCodePage 3026
 #define IDS_FolderNotWritable 3027
-#define IDS_ValueNotRead 3028
 #define IDS_LogonOtherFolder 3504
 #define IDS_LogonSwitchedOff 3505
 #define IDS_LogonNotWritten 3506

@@ -6,14 +6,21 @@
 
 namespace vantor {
 
-// `text` with its first "%1" replaced by the first value, its first "%2" by the second, and so on.
-inline std::wstring Filled(std::wstring text, std::initializer_list<std::wstring> values) {
-  int number = 1;
-  for (const std::wstring& value : values) {
-    const std::wstring mark = L"%" + std::to_wstring(number++);
-    if (const std::size_t at = text.find(mark); at != std::wstring::npos) text.replace(at, mark.size(), value);
+// `text` with each "%1" replaced by the first value, each "%2" by the second, and so on, in one
+// pass: a value that holds such a mark itself (a folder named "%2") stays as it is.
+inline std::wstring Filled(const std::wstring& text, std::initializer_list<std::wstring> values) {
+  std::wstring out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // A mark's number, counted from 0; none (past the values) after any other character.
+    const auto n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - L'1') : values.size();
+    if (text[i] == L'%' && n < values.size()) {
+      out += values.begin()[n];
+      ++i;
+    } else {
+      out += text[i];
+    }
   }
-  return text;
+  return out;
 }
 
 }  // namespace vantor

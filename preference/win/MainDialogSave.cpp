@@ -3,7 +3,6 @@
 #include "preference/win/MainDialog.h"
 
 #include "preference/core/EditorSettings.h"
-#include "preference/core/PageTexts.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
@@ -11,13 +10,10 @@ namespace vantor::preference {
 
 void MainDialog::cmdOK_Click(int index) {
   // Every box as it reads now, also the one that still has the focus (Enter, or a button's
-  // access key, leaves it there).
-  int box = sound_.TakeTypedValues();
-  if (box == 0) box = save_.TakeTypedValues();
-  if (box != 0) {
-    RefuseTypedValue(box);
-    return;
-  }
+  // access key, leaves it there), by the rule of leaving it: a text that does not read brings
+  // the stored value back, as a click on OK does by taking the focus.
+  sound_.TakeTypedValues();
+  save_.TakeTypedValues();
   const std::wstring uda = ControlText(Control(IDC_txtPriUDA)), other = ControlText(Control(IDC_txtPriEXE));
   // The two typed names are the only texts not checked when they were chosen.
   if (!FitsSettingsFiles(hwnd_, uda) || !FitsSettingsFiles(hwnd_, other)) return;
@@ -34,19 +30,6 @@ bool MainDialog::SaveFiles(const std::wstring& uda, const std::wstring& other) {
     return false;
   }
   return SaveLinks(ini.Path(kLinksLst));
-}
-
-void MainDialog::RefuseTypedValue(int box) {
-  HWND control = Control(box);
-  for (int page = 0; page < kPageCount; ++page) {
-    HWND frame = frmSetting_[static_cast<std::size_t>(page)];
-    if (::IsChild(frame, control) && !::IsWindowVisible(frame)) Jump(static_cast<Page>(page));
-  }
-  const HelpEntry* help = FindHelp(box);
-  const std::wstring hint = help ? LoadText(help->textId) : L"";
-  ShowMessage(hwnd_, Filled(LoadText(IDS_ValueNotRead), {ControlText(control), hint}), MB_ICONEXCLAMATION);
-  // The focus back in the box, its text chosen, as the dialog gives it with Tab.
-  ::SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 bool MainDialog::SaveLinks(const std::wstring& path) {

@@ -20,12 +20,9 @@ void SavePageView::ShowMinutes(int minutes) {
   SetControlText(control_(IDC_txtBakkin), std::to_wstring(minutes));
 }
 
-int SavePageView::TakeTypedValues() {
-  const auto minutes = BakkinOfText(ControlText(control_(IDC_txtBakkin)));
-  if (!minutes) return IDC_txtBakkin;
-  settings_.Bakkin = *minutes;
+void SavePageView::TakeTypedValues() {
+  if (const auto minutes = BakkinOfText(ControlText(control_(IDC_txtBakkin)))) settings_.Bakkin = *minutes;
   ShowMinutes(settings_.Bakkin);
-  return 0;
 }
 
 bool SavePageView::OnCommand(int control, int notification) {
@@ -44,7 +41,7 @@ bool SavePageView::OnCommand(int control, int notification) {
       return true;
     case IDC_txtBakkin:
       // Leaving the box: anything but 10 to 15 brings the stored minutes back.
-      if (notification == EN_KILLFOCUS && TakeTypedValues() != 0) ShowMinutes(settings_.Bakkin);
+      if (notification == EN_KILLFOCUS) TakeTypedValues();
       return true;
     default:
       return false;

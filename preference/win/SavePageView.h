@@ -20,9 +20,9 @@ class SavePageView {
   bool OnCommand(int control, int notification);
   // A scroll bar message with its request code.
   bool OnScroll(int control, int request);
-  // Takes the backing-off minutes as their box reads now (only 10 to 15); the box's id when
-  // its text does not read (it keeps that text), else 0.
-  int TakeTypedValues();
+  // Takes the backing-off minutes as their box reads now, as leaving the box takes them: only
+  // 10 to 15; any other text brings the stored minutes back.
+  void TakeTypedValues();
 
  private:
   void ChooseAgentFolder();

@@ -26,11 +26,12 @@ bool SoundPageView::TakeTime(int box) {
   return true;
 }
 
-int SoundPageView::TakeTypedValues() {
-  for (const int box : {IDC_txtQuietFrom, IDC_txtQuietTo}) {
-    if (!TakeTime(box)) return box;
-  }
-  return 0;
+void SoundPageView::TakeTypedValues() {
+  for (const int box : {IDC_txtQuietFrom, IDC_txtQuietTo}) TakeOrRestore(box);
+}
+
+void SoundPageView::TakeOrRestore(int box) {
+  if (!TakeTime(box)) SetControlText(control_(box), ClockTimeText(Stored(box)));
 }
 
 bool SoundPageView::OnCommand(int control, int notification) {
@@ -39,8 +40,7 @@ bool SoundPageView::OnCommand(int control, int notification) {
     return true;
   }
   if (control == IDC_txtQuietFrom || control == IDC_txtQuietTo) {
-    // Leaving the box: a time that does not read brings the stored one back.
-    if (notification == EN_KILLFOCUS && !TakeTime(control)) SetControlText(control_(control), ClockTimeText(Stored(control)));
+    if (notification == EN_KILLFOCUS) TakeOrRestore(control);
     return true;
   }
   bool MainSettings::*flag = nullptr;

@@ -19,14 +19,15 @@ class SoundPageView {
   // Handlers; each returns true when the control is one of this page's.
   bool OnCommand(int control, int notification);
   bool OnScroll(int control) { return alarms_.OnScroll(control); }
-  // Takes the quiet times as their boxes read now; the id of the first box whose text does not
-  // read (it keeps that text), else 0.
-  int TakeTypedValues();
+  // Takes the quiet times as their boxes read now, as leaving each box takes it.
+  void TakeTypedValues();
 
  private:
   std::int16_t& Stored(int box);
   // Takes the time in `box` and shows it in its own form; false, changing nothing, when it does not read.
   bool TakeTime(int box);
+  // Leaving `box`: a time that does not read brings the stored one back.
+  void TakeOrRestore(int box);
 
   std::function<HWND(int)> control_;
   MainSettings& settings_;

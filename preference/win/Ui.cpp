@@ -10,21 +10,6 @@ namespace vantor::preference {
 
 std::wstring LoadText(int id) { return vantor::LoadText(::GetModuleHandleW(nullptr), static_cast<UINT>(id)); }
 
-std::wstring Filled(const std::wstring& text, std::initializer_list<std::wstring> values) {
-  std::wstring out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // A mark's number, counted from 0; none (past the values) after any other character.
-    const auto n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - L'1') : values.size();
-    if (text[i] == L'%' && n < values.size()) {
-      out += values.begin()[n];
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
 std::wstring ControlText(HWND control) {
   const int length = ::GetWindowTextLengthW(control);
   if (length <= 0) return L"";

@@ -1,19 +1,15 @@
 // Small helpers of the settings window: string table texts, control texts, pixel scaling.
 #pragma once
 
+#include "common/core/TextFill.h"
 #include "common/win/Windows.h"
 
-#include <initializer_list>
 #include <string>
 
 namespace vantor::preference {
 
 // The string `id` of the program's string table; "" when there is none.
 std::wstring LoadText(int id);
-
-// `text` with each of its marks %1 to %9 replaced by that value; the values' own text is kept
-// as it is.
-std::wstring Filled(const std::wstring& text, std::initializer_list<std::wstring> values);
 
 std::wstring ControlText(HWND control);
 void SetControlText(HWND control, const std::wstring& text);
