@@ -72,9 +72,10 @@ void Summarise(HistoryPageData& page, const std::vector<HistoryRow>& read, std::
     lengths.resize(page.tasks.size());
     if (row.end != UnitEnd::Finished) continue;
     const std::int64_t ended = SecondsOf(row.ended);
+    const bool month = ended >= now - 30 * kDay;
     page.tasks[task].finishedWeek += ended >= now - 7 * kDay ? 1 : 0;
-      page.tasks[task].finishedMonth += ended >= now - 30 * kDay ? 1 : 0;
-    page.tasks[task].partMonth += ended >= now - 30 * kDay && !SeenWhole(row) ? 1 : 0;
+    page.tasks[task].finishedMonth += month ? 1 : 0;
+    page.tasks[task].partMonth += month && !SeenWhole(row) ? 1 : 0;
     if (SeenWhole(row)) lengths[task].push_back(row.seconds);
   }
   for (std::size_t i = 0; i < lengths.size(); ++i) {

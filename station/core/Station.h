@@ -236,9 +236,9 @@ class Station {
   std::wstring WithTimeLeft(const std::wstring& tip) const;
   void QueueRow(std::optional<HistoryRow> row);
   void WriteHistory();
-  // The side file of rows that wait: read back at start-up, ahead of the units of this run;
-  // written at the end; brought in line with the rows still waiting as they are written.
+  // The side file of rows that wait: read back at start-up, ahead of the units of this run.
   void LoadWaitingRows();
+  // The side file in line with the rows that wait: written whole, or gone when none waits.
   void KeepWaitingRows();
 
   WindowPort& windows_;

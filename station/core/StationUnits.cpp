@@ -86,14 +86,8 @@ void Station::WriteHistory() {
     historyRows_.pop_front();
     droppedTold_ = false;
   }
-  if (waitingFileKept_ && historyRows_.size() < waiting) {
-    // The side file follows the rows written, so that a crash now writes none of them twice.
-    if (historyRows_.empty()) {
-      waitingFileKept_ = !record_->Delete(ini_.Path(kHistoryWaitingCsv));
-    } else {
-      KeepWaitingRows();
-    }
-  }
+  // The side file follows the rows written, so that a crash now writes none of them twice.
+  if (waitingFileKept_ && historyRows_.size() < waiting) KeepWaitingRows();
 }
 
 void Station::LoadWaitingRows() {
@@ -112,17 +106,21 @@ void Station::LoadWaitingRows() {
     }
   }
   if (historyRows_.empty()) {
-    waitingFileKept_ = !record_->Delete(ini_.Path(kHistoryWaitingCsv));
-    return;
+    KeepWaitingRows();
+  } else {
+    WriteHistory();
   }
-  WriteHistory();
 }
 
 void Station::KeepWaitingRows() {
-  if (historyRows_.empty()) return;
+  const std::wstring path = ini_.Path(kHistoryWaitingCsv);
+  if (historyRows_.empty()) {
+    if (waitingFileKept_) waitingFileKept_ = !record_->Delete(path);
+    return;
+  }
   std::string bytes = HistoryHeader();
   for (const std::string& row : historyRows_) bytes += row;
-  if (record_->Replace(ini_.Path(kHistoryWaitingCsv), bytes)) waitingFileKept_ = true;
+  if (record_->Replace(path, bytes)) waitingFileKept_ = true;
 }
 
 }  // namespace vantor

@@ -30,6 +30,12 @@ std::string Start(HANDLE file, std::int64_t size) {
   return bytes;
 }
 
+bool ReadOnlyFile(const std::wstring& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+         !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // Why a file cannot be opened for appending, or a write into it failed.
 AppendResult Cause(const std::wstring& path, DWORD error) {
   switch (error) {
@@ -41,13 +47,9 @@ AppendResult Cause(const std::wstring& path, DWORD error) {
       return AppendResult::DiskFull;
     case ERROR_WRITE_PROTECT:
       return AppendResult::ReadOnly;
-    case ERROR_ACCESS_DENIED: {
+    case ERROR_ACCESS_DENIED:
       // A read-only file says "access denied" too; its attribute tells it apart.
-      const DWORD attributes = ::GetFileAttributesW(path.c_str());
-      const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
-                            !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-      return readOnly ? AppendResult::ReadOnly : AppendResult::Denied;
-    }
+      return ReadOnlyFile(path) ? AppendResult::ReadOnly : AppendResult::Denied;
     default:
       return AppendResult::Failed;
   }
@@ -79,7 +81,7 @@ LocalTime WinUnitRecord::LocalNow() {
 AppendResult WinUnitRecord::Append(const std::wstring& path, const std::string& header, const std::string& row) {
   // Windows refuses to write a read-only file to everyone, its owner and administrators too;
   // asked first, the attribute gives the same answer where a file system would not enforce it.
-  if (Cause(path, ERROR_ACCESS_DENIED) == AppendResult::ReadOnly) return AppendResult::ReadOnly;
+  if (ReadOnlyFile(path)) return AppendResult::ReadOnly;
   OwnedFile file(::CreateFileW(path.c_str(), FILE_READ_DATA | FILE_APPEND_DATA | SYNCHRONIZE, FILE_SHARE_READ,
                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Cause(path, ::GetLastError());

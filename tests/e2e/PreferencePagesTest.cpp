@@ -185,9 +185,9 @@ TEST(PreferenceHistory, ASpreadsheetsSaveReadsWholeAndThePicturesSayWhatTheyShow
   SYSTEMTIME now{};
   ::GetLocalTime(&now);
   const std::wstring day = std::to_wstring(now.wYear) + L"/" + std::to_wstring(now.wMonth) + L"/" + std::to_wstring(now.wDay);
-  WriteBytes(pref.File(L"history.csv"), Ansi(L"task,started,ended,seconds,first_percent,last_percent,end\r\nオパール," + day +
-                                             L" 0:05," + day + L" 0:45,2400,1,100,finished\r\nオパール," + day + L" 0:45:00," +
-                                             day + L" 00:46:00,60,98,100,finished\r\n"));
+  WriteBytes(pref.File(L"history.csv"), Ansi(L"task,started,ended,seconds,first_percent,last_percent,end\r\nオパール," + day + L" 0:05," +
+                                             day + L" 0:45,2400,1,100,finished\r\nオパール," + day + L" 0:45:00," + day +
+                                             L" 00:46:00,60,98,100,finished\r\n"));
   Process p = pref.Start();
   HWND main = P::MainWindow(p);
   ASSERT_NE(main, nullptr);

@@ -126,8 +126,7 @@ TEST(Preference, OkWritesAndEnds) {
     ::SendMessageW(quiet, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     ::SendMessageW(quiet, WM_LBUTTONUP, 0, 0);
     SetText(main, IDC_txtQuietFrom, L"22:00");
-    if (enter) ::PostMessageW(quiet, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    if (!enter) ::PostMessageW(P::Control(main, IDC_cmdOK0), BM_CLICK, 0, 0);
+    enter ? ::PostMessageW(quiet, WM_KEYDOWN, VK_RETURN, 0x001C0001) : ::PostMessageW(P::Control(main, IDC_cmdOK0), BM_CLICK, 0, 0);
     EXPECT_TRUE(p.Wait(10000)) << enter;
     const std::string ini = ReadBytes(pref.File(L"Vantor.ini"));
     EXPECT_EQ(Keys(ini).size(), 39u) << ini;

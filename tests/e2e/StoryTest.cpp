@@ -167,13 +167,13 @@ TEST_F(StoryTest, TheTimeLeftOfTheRunningUnitAndTheRowsOfTheUnitsThatEnded) {
   EXPECT_TRUE(last == L"残り時間：約2分" || last == L"残り時間：約3分" || last == L"残り時間：約4分") << testing::PrintToString(lines);
 
   // Another program holds the file shut while two units end.
-  OwnedFile held(::CreateFileW(vantor.File(L"history.csv").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const std::wstring path = vantor.File(L"history.csv");
+  const auto steps = [&](std::initializer_list<int> percents) {
+    for (int percent : percents) agent.SetWidth(width(percent)), WaitUntil([] { return false; }, 3000);
+  };
+  OwnedFile held(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_TRUE(held);
-  for (int percent : {2, 3, 1}) {
-    agent.SetWidth(width(percent));
-    WaitUntil([] { return false; }, 3000);
-  }
+  steps({2, 3, 1});
   LARGE_INTEGER size{};
   ::GetFileSizeEx(held.Get(), &size);
   EXPECT_EQ(size.QuadPart, 0) << "nothing written while it is held";
@@ -181,7 +181,7 @@ TEST_F(StoryTest, TheTimeLeftOfTheRunningUnitAndTheRowsOfTheUnitsThatEnded) {
   held.Reset();
   std::string file;
   EXPECT_TRUE(WaitUntil([&] {
-    file = ReadBytes(vantor.File(L"history.csv"));
+    file = ReadBytes(path);
     return std::count(file.begin(), file.end(), '\n') == 3;
   }, 5000)) << file;
   ASSERT_EQ(file.rfind(HistoryHeader(), 0), 0u) << file;
@@ -197,20 +197,13 @@ TEST_F(StoryTest, TheTimeLeftOfTheRunningUnitAndTheRowsOfTheUnitsThatEnded) {
 
   // Made read-only: the next unit's end is told once, naming the file; the one after is not.
   // Both rows wait and go in at the end, once the file can be written again.
-  const std::wstring path = vantor.File(L"history.csv");
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  for (int percent : {3, 2}) {
-    agent.SetWidth(width(percent));
-    WaitUntil([] { return false; }, 3000);
-  }
+  steps({3, 2});
   HWND box = vantor.WaitForMessageBox(p, 5000);
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageText(box).find(path + L"\n\nこのファイルは読み取り専用です。"), std::wstring::npos) << MessageText(box);
   CloseMessageBox(box);
-  for (int percent : {3, 1}) {
-    agent.SetWidth(width(percent));
-    WaitUntil([] { return false; }, 3000);
-  }
+  steps({3, 1});
   EXPECT_EQ(vantor.WaitForMessageBox(p, 2000), nullptr);
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   ::PostMessageW(vantor.StationWindow(p), WM_CLOSE, 0, 0);  // the shell's window answers meanwhile

@@ -74,10 +74,7 @@ TEST(HistoryFile, RowsReadBackAsWrittenAndBadLinesAreToldApart) {
   for (const auto& l : lines) EXPECT_EQ(ReadHistoryLine(l.line).kind, l.kind) << l.line;
   EXPECT_EQ(ReadHistoryLine(lines[5].line).row.started, (LocalTime{2004, 3, 7, 9, 5, 0}));
   EXPECT_EQ(FromUtf8("a\xFFz"), L"a\uFFFDz") << "a byte that is not UTF-8";
-  const struct {
-    std::string start;
-    TextEncoding encoding;
-  } files[] = {
+  const std::pair<std::string, TextEncoding> files[] = {
       {HistoryHeader() + "\x83\x49\x83\x70", TextEncoding::Utf8},  // the mark decides
       {"OPAL,\xE3\x82\xAA\xEF\xBF\xBD", TextEncoding::Utf8},          // U+FFFD itself is UTF-8
       {"OPAL,\xE3\x82", TextEncoding::Utf8},                         // cut off by the sample's end
@@ -85,7 +82,7 @@ TEST(HistoryFile, RowsReadBackAsWrittenAndBadLinesAreToldApart) {
       {"\xC0\x80", TextEncoding::Ansi},                               // an overlong form
       {"task,started\r\nOPAL,2004/3/7 9:05", TextEncoding::Ansi},     // ASCII alone
   };
-  for (const auto& f : files) EXPECT_EQ(HistoryEncoding(f.start), f.encoding) << f.start;
+  for (const auto& [start, encoding] : files) EXPECT_EQ(HistoryEncoding(start), encoding) << start;
   EXPECT_EQ(Median({5, 1, 9, 3}), 4);
 }
 

@@ -168,19 +168,14 @@ TEST(TextFiles, TheRecordGoesOnInItsOwnEncodingAndSaysWhyARowCannotGoIn) {
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::ReadOnly);
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  {
-    const OwnedFile held = Hold(path, 0);
-    EXPECT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::Held);
-  }
+  const OwnedFile held = Hold(path, 0);
+  EXPECT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::Held);
   EXPECT_EQ(record.Append(folder / L"no\\such\\history.csv", HistoryHeader(), row), AppendResult::Failed);
-
   const std::wstring waiting = folder / L"history-waiting.csv";
   EXPECT_EQ(record.ReadAll(waiting), std::nullopt);
-  ASSERT_TRUE(record.Replace(waiting, HistoryHeader() + row));
-  ASSERT_TRUE(record.Replace(waiting, HistoryHeader() + row + row));
+  ASSERT_TRUE(record.Replace(waiting, HistoryHeader() + row) && record.Replace(waiting, HistoryHeader() + row + row));
   EXPECT_EQ(record.ReadAll(waiting), HistoryHeader() + row + row);
-  EXPECT_TRUE(record.Delete(waiting));
-  EXPECT_FALSE(test::Exists(waiting));
+  EXPECT_TRUE(record.Delete(waiting) && !test::Exists(waiting));
   EXPECT_TRUE(record.Delete(waiting)) << "nothing there is gone as well";
 }
 
