@@ -1,7 +1,8 @@
 // The record page: the chart of the last 30 units, the table per task (both also as their
-// window texts, for screen readers), the count of lines that could not be read, and the button that opens history.csv with the shell's program for CSV
-// files. Both pictures are drawn with GDI in the window's own DPI, from its font's size, in the
-// system's colours where they are not a task's colour.
+// window texts, for screen readers), the count of lines that could not be read, and the button
+// that opens history.csv with the shell's program for CSV files. Both pictures are drawn with
+// GDI in the window's own DPI, from its font's size, in the system's colours where they are not
+// a task's colour.
 #pragma once
 
 #include "common/win/Windows.h"

@@ -67,8 +67,6 @@ class MainDialog : public ControlEventSink {
   void cmdOK_Click(int index);
   // Writes Vantor.ini and then links.lst, telling what fails; false when the window must stay open.
   bool SaveFiles(const std::wstring& uda, const std::wstring& other);
-  // Says that the text of `box` does not read, and puts the focus back in it (where leaving it
-  // for the message brought the stored value back).
   // Writes the bookmark page's list to links.lst (asking first when the file was not read
   // whole); false when the window must stay open.
   bool SaveLinks(const std::wstring& path);
