@@ -1,29 +1,13 @@
-#include <gtest/gtest.h>
-
 #include "common/core/IconComposer.h"
 #include "station/core/Station.h"
-#include "tests/unit/Fakes.h"
+#include "tests/unit/StationFixture.h"
 
 namespace vantor {
 namespace {
 
-constexpr std::uint32_t kAgent = 4242;
-const std::wstring kFolder = L"C:\\Vantor";
-
-class StationIconTest : public ::testing::Test, public test::StationFakes {
+class StationIconTest : public StationTest {
  protected:
-  std::wstring Path(const wchar_t* name) { return kFolder + name; }
-  void SetIni(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
-    profile.Write(Path(kVantorIni), section, key, value);
-  }
-  void StartAgent(int width) {
-    const WindowHandle form = windows.AddAgentForm(windows.kDesktop, kAgent, width);
-    bar = windows.GetDlgItem(windows.GetDlgItem(form, 9), 10);
-  }
   std::vector<std::uint8_t> TempIco() { return icons.files[Path(kTempIco)]; }
-
-  Station station{Ports(kFolder)};
-  WindowHandle bar = 0;
 };
 
 TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesIt) {
