@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/core/TextFill.h"
-#include "station/core/UnitRecordPort.h"
+#include "station/core/HistoryFilePort.h"
 
 namespace vantor {
 

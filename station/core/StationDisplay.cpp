@@ -1,41 +1,20 @@
-// Where the icon is shown (tray and/or icon window), the mouse on both, mute and alarm.
+// Where the icon is shown (tray and/or icon window), the mouse on both, and the menu's alarm.
 #include "station/core/Station.h"
 
 #include "station/core/ScopedFlag.h"
 
 namespace vantor {
 
-void Station::AddTrayIcon() { SysTrayIcon(PlainTooltipText(), NotifyMode::Add); }
-
-void Station::PlaceIconWindow(bool show) {
-  const WindowPlace stored = ScreenFromStored({WindowLeft, WindowTop}, host_.ScreenDpi());
-  const WindowPlace place = ReachablePlace(stored, host_.WindowWidth(), host_.WindowHeight(), host_.Monitors());
-  host_.MoveWindowTo(place.left, place.top);
-  if (show) host_.ShowWindow(true);
-}
-
-void Station::OnDisplayChange() { PlaceIconWindow(); }
-
 void Station::ApplyDisplayMode() {
-  PlaceIconWindow();
-  menu_.ShowWindow = WindowShown;
-  host_.ShowWindow(WindowShown);
+  places_.ShowStoredWindow();
   GetTaskName();
-  menu_.ShowIcon = TrayShown;
-  if (TrayShown) {
+  if (places_.ShowStoredTray()) {
     AddTrayIcon();
     ChangeIcon();
   }
-  if (!WindowShown && !TrayShown) {
-    // Nothing would be visible: the tray icon is shown all the same.
-    menu_.ShowWindowEnabled = false;
-    menu_.ShowIcon = true;
-    AddTrayIcon();
-    ChangeIcon();
-  }
-  if (DeleteUDAicon) {
+  if (places_.HidesAgentIcon()) {
     HideUDAIcon();
-    menu_.UDAHideAlways = true;
+    UDAHideAlways = true;
     host_.EnableTimer(StationTimer::DeleteUDA, true);
   }
 }
@@ -43,54 +22,25 @@ void Station::ApplyDisplayMode() {
 void Station::ShowIconWindow() {
   try {
     GetTaskName();
-    if (menu_.ShowWindow) {
-      host_.ShowWindow(false);
-      WindowShown = false;
-      menu_.ShowWindow = false;
-      if (!menu_.ShowIcon) {
-        AddTrayIcon();
-        TrayShown = true;
-        menu_.ShowIcon = true;
-      }
-    } else {
-      PlaceIconWindow(true);
-      WindowShown = true;
-      menu_.ShowWindow = true;
-    }
-    SaveWindowState();
+    if (places_.ToggleWindow()) AddTrayIcon();
+    places_.SaveWindowState();
   } catch (const std::exception&) {
-    ReportError(ErrorText(L"ShowIconWindow"));
+    reports_.ReportError(ErrorText(L"ShowIconWindow"));
   }
 }
 
 void Station::ShowIconTaskTray() {
   try {
     GetTaskName();
-    if (menu_.ShowIcon) {
-      SysTrayIcon(PlainTooltipText(), NotifyMode::Delete);
-      TrayShown = false;
-      menu_.ShowIcon = false;
-      if (!menu_.ShowWindow) {
-        PlaceIconWindow(true);
-        WindowShown = true;
-        menu_.ShowWindow = true;
-      }
-    } else {
-      AddTrayIcon();
-      TrayShown = true;
-      menu_.ShowIcon = true;
-    }
-    SaveWindowState();
+    SysTrayIcon(PlainTooltipText(), places_.ToggleTray() ? NotifyMode::Add : NotifyMode::Delete);
+    places_.SaveWindowState();
   } catch (const std::exception&) {
-    ReportError(ErrorText(L"ErrShowIconTaskTray"));
+    reports_.ReportError(ErrorText(L"ErrShowIconTaskTray"));
   }
 }
 
 void Station::EndBackingOff() {
-  if (!Backin) return;
-  Backin = false;
-  ZeroTicks = 0;
-  ChangeIcon();
+  if (gauge_.EndBackingOff()) ChangeIcon();
 }
 
 void Station::picIcon_MouseMove(int trayMessage) {
@@ -115,17 +65,7 @@ void Station::picIcon_MouseMove(int trayMessage) {
 
 void Station::picPercent_MouseDown(int button) {
   if (button & kLeftButton) {
-    const WindowPlace before{host_.WindowLeft(), host_.WindowTop()};
-    host_.DragWindow();
-    // Only a move is stored: a click keeps the stored place even where the window was
-    // brought onto the screen from somewhere else.
-    const WindowPlace after{host_.WindowLeft(), host_.WindowTop()};
-    if (after != before) {
-      const WindowPlace stored = StoredFromScreen(after, host_.ScreenDpi());
-      WindowLeft = stored.left;
-      WindowTop = stored.top;
-    }
-    SaveWindowState();
+    places_.Drag();
   } else if (button & kRightButton) {
     OpenPopupMenu(false);
   }
@@ -139,18 +79,30 @@ void Station::OpenPopupMenu(bool fromTray) {
 
 void Station::picPercent_MouseUp() { EndBackingOff(); }
 
-void Station::SetMute() { menu_.Mute = !menu_.Mute; }
+MenuState Station::Menu() const {
+  return {alarm_,
+          places_.WindowChecked(),
+          places_.WindowSwitchEnabled(),
+          places_.TrayChecked(),
+          notifications_.Muted(),
+          UDAHideAlways};
+}
 
 void Station::SetAlarm(bool settin) {
   settings_.SoundProgress = settin;
   settings_.SoundOnce = settin;
 }
 
+void Station::mnuAlarm_Click() {
+  alarm_ = !alarm_;
+  SetAlarm(alarm_);
+}
+
 void Station::OnTaskbarCreated() {
-  if (!menu_.ShowIcon) return;
+  if (!places_.TrayChecked()) return;
   NotifyRecord record = TrayRecord(TooltipText());
   record.flags &= ~(kNifInfo | kNifRealtime);  // coming back after a shell restart is no news
-  icons_.NotifyIcon(NotifyMode::Add, record);
+  tray_.NotifyIcon(NotifyMode::Add, record);
 }
 
 }  // namespace vantor

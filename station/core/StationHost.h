@@ -1,4 +1,5 @@
-// What the station needs of its own window, timers and message boxes.
+// What the station needs of its host: its own window (the icon window), timers, message
+// boxes, the pop-up menu, the shell and its thread.
 #pragma once
 
 #include <cstdint>
@@ -51,8 +52,11 @@ class StationHost {
   virtual void ShowStopMessage(const std::wstring& text) = 0;
   // Opens a file or address with the shell ("open", shown normally); the shell's result.
   virtual std::intptr_t ShellOpen(const std::wstring& file) = 0;
-  // A modification time in the system's general date-and-time format.
-  virtual std::wstring DateTimeText(FileStamp stamp) = 0;
+
+  // Blocks this thread, the one of the windows; never called with a negative time.
+  virtual void Sleep(int milliseconds) = 0;
+  // Runs the pending events of this thread's windows once.
+  virtual void PumpPending() = 0;
 
   // Ends the program after the current handler returns.
   virtual void Quit() = 0;

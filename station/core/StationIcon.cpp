@@ -21,28 +21,31 @@ void Skipping(F&& step) {
 void Station::ChangeIcon() { ComposeIcon(false); }
 void Station::ChangeIconBackin() { ComposeIcon(true); }
 
+// The icon with the percentage, or the backing-off face; then the task's name is read, and
+// the record of the units and the tooltip are told what the icon now shows.
+
 void Station::ComposeIcon(bool backingOff) {
   Canvas canvas;
   try {
-    canvas = vantor::ComposeIcon(settings_, Percent, picture_ ? &*picture_ : nullptr, backingOff);
+    canvas = vantor::ComposeIcon(settings_, gauge_.Percent(), picture_ ? &*picture_ : nullptr, backingOff);
     host_.ShowCanvas(canvas);
   } catch (const std::exception&) {
-    ReportError(ErrorText(L"ChangeIcon"));
+    reports_.ReportError(ErrorText(L"ChangeIcon"));
     return;
   }
   const IcoBytes bytes = EncodeIco(canvas);
   iconWrite(bytes);
   // The published icon is made from the same bytes, so it shows what temp.ico holds, or would.
-  Skipping([&] { icons_.PublishIcon(bytes); });
+  Skipping([&] { tray_.PublishIcon(bytes); });
   Skipping([&] { GetTaskName(); });
-  Skipping([&] { TrackUnit(); });
+  Skipping([&] { units_.Seen(gauge_.Form() != 0, gauge_.Percent(), TaskName); });
   Skipping([&] { SysTrayIcon(TooltipText(), NotifyMode::Modify); });
   Skipping([&] { host_.SetIconWindowTip(TooltipText()); });
 }
 
 void Station::iconWrite(const IcoBytes& bytes) {
   // An icon file that cannot be written fails at every change: reported once (see OwnWrite).
-  OwnWrite(icons_.WriteIconFile(ini_.Path(kTempIco), bytes), L"iconWrite", iconWriteFailing_);
+  reports_.OwnWrite(iconFile_.WriteIconFile(ini_.Path(kTempIco), bytes), ErrorText(L"iconWrite"), iconWrite_);
 }
 
 void Station::GetTaskName() {
@@ -51,12 +54,24 @@ void Station::GetTaskName() {
 }
 
 std::wstring Station::PlainTooltipText() const {
-  return L"Vantor \r\n" + TaskName + L" \r\n" + std::to_wstring(Percent) + L"%";
+  return L"Vantor \r\n" + TaskName + L" \r\n" + std::to_wstring(gauge_.Percent()) + L"%";
 }
 
 std::wstring Station::TooltipText() const {
-  if (!settings_.SaveCheck) return WithTimeLeft(PlainTooltipText());
-  return WithTimeLeft(PlainTooltipText() + L" " + host_.DateTimeText(SaveFileStamp.current));
+  const std::wstring tip =
+      settings_.SaveCheck ? PlainTooltipText() + L" " + clock_.DateTimeText(notifications_.SaveTime()) : PlainTooltipText();
+  // The tray's tooltip field, whose length the time-left line must fit whole.
+  return units_.WithTimeLeft(tip, gauge_.Percent(), TrayRecord(tip).extended ? 127 : 63);
+}
+
+void Station::RefreshTooltip() {
+  const std::wstring tip = TooltipText();
+  if (places_.TrayChecked()) {
+    NotifyRecord record = TrayRecord(tip);
+    record.flags &= ~(kNifInfo | kNifRealtime | kNifIcon);
+    tray_.NotifyIcon(NotifyMode::Modify, record);
+  }
+  host_.SetIconWindowTip(tip);
 }
 
 NotifyRecord Station::TrayRecord(const std::wstring& tip) const {
@@ -73,8 +88,6 @@ NotifyRecord Station::TrayRecord(const std::wstring& tip) const {
   return record;
 }
 
-void Station::SysTrayIcon(const std::wstring& tip, NotifyMode mode) { icons_.NotifyIcon(mode, TrayRecord(tip)); }
-
-void Station::RemoveTrayIcon() { SysTrayIcon(L"", NotifyMode::Delete); }
+void Station::SysTrayIcon(const std::wstring& tip, NotifyMode mode) { tray_.NotifyIcon(mode, TrayRecord(tip)); }
 
 }  // namespace vantor

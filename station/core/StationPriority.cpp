@@ -33,7 +33,7 @@ void Station::timPriority_Timer() {
     // The timer stays on; the same failure is reported once, a changed one again.
     if (failedPriority_ == texts) return;
     failedPriority_ = texts;
-    ReportError(ErrorText(L"timPriority"));
+    reports_.ReportError(ErrorText(L"timPriority"));
   }
 }
 

@@ -17,7 +17,7 @@
 #include <string>
 
 #include "common/core/History.h"
-#include "station/core/UnitRecordPort.h"
+#include "common/core/Clock.h"
 
 namespace vantor {
 

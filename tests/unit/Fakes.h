@@ -9,14 +9,22 @@
 #include <utility>
 #include <vector>
 
-#include "station/core/CapturePort.h"
-#include "station/core/IconPort.h"
 #include "station/core/Station.h"
-#include "station/core/StationHost.h"
-#include "station/core/WindowPort.h"
 #include "tests/unit/CommonFakes.h"
 
 namespace vantor::test {
+
+// The calls of the ports that a capture uses, one line of text each, in the order they came
+// ("show 7 hide", "sleep 100", "down", "now").
+struct CallLog {
+  void Log(const std::wstring& line) {
+    calls.push_back(line + (outside && outside() ? L" (outside)" : L""));
+  }
+  static std::wstring Point(ScreenPoint p) { return std::to_wstring(p.x) + L"," + std::to_wstring(p.y); }
+
+  std::vector<std::wstring> calls;
+  std::function<bool()> outside;  // when set, calls made while it says so are marked
+};
 
 // A window tree: each window has a process, a control id, a client width and children in
 // Z order. Handle 1 is the desktop.
@@ -95,6 +103,20 @@ class FakeWindows : public WindowPort {
     auto it = windows.find(h);
     return it == windows.end() ? 0 : it->second.process;
   }
+  void ShowWindow(WindowHandle w, ShowCommand c) override {
+    const wchar_t* names[] = {L"hide", L"normal", L"minimize"};
+    Log(L"show " + std::to_wstring(w) + L" " + names[static_cast<int>(c)]);
+  }
+  void SetWindowPos(WindowHandle w, bool topmost, ScreenPoint at) override {
+    Log(L"pos " + std::to_wstring(w) + (topmost ? L" topmost " : L" notopmost ") + CallLog::Point(at));
+  }
+  void SizeWindow(WindowHandle w, int width, int height) override {
+    Log(L"size " + std::to_wstring(w) + L" " + std::to_wstring(width) + L"x" + std::to_wstring(height));
+  }
+  bool Answers(WindowHandle w) override { return w != hung; }
+  void Log(const std::wstring& line) {
+    if (log) log->Log(line);
+  }
 
   static constexpr WindowHandle kDesktop = 1;
   std::map<WindowHandle, Window> windows;
@@ -102,6 +124,8 @@ class FakeWindows : public WindowPort {
   int getWindowCalls = 0;
   int scale = 100;
   std::vector<WindowHandle> spaces;
+  WindowHandle hung = 0;  // a window whose thread does not answer
+  CallLog* log = nullptr;
 };
 
 class FakeHost : public StationHost {
@@ -135,7 +159,13 @@ class FakeHost : public StationHost {
     if (auto inside = std::exchange(onMenu, nullptr)) inside();
   }
   void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
-  std::wstring DateTimeText(FileStamp stamp) override { return L"T" + std::to_wstring(stamp); }
+  void Sleep(int ms) override {
+    if (log) log->Log(L"sleep " + std::to_wstring(ms));
+  }
+  void PumpPending() override {
+    if (log) log->Log(L"events");
+    if (onEvents) onEvents();
+  }
   std::intptr_t ShellOpen(const std::wstring& file) override {
     opened.push_back(file);
     return shellResult;
@@ -160,18 +190,13 @@ class FakeHost : public StationHost {
   std::vector<std::wstring> messages;
   std::vector<std::wstring> opened, stopMessages;
   std::intptr_t shellResult = 42;
+  CallLog* log = nullptr;
+  std::function<void()> onEvents;
 };
 
-// Icon files as bytes in memory, and the notification area as a list of calls.
-class FakeIcons : public IconPort {
+// The notification area as a list of calls, and the icon last published.
+class FakeTray : public TrayPort {
  public:
-  bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) override {
-    if (!writable) return false;
-    auto& file = files[path];
-    if (file.size() < bytes.size()) file.resize(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), file.begin());
-    return true;
-  }
   bool PublishIcon(const IcoBytes& bytes) override {
     published = bytes;
     return true;
@@ -180,13 +205,7 @@ class FakeIcons : public IconPort {
     calls.push_back({mode, record});
     return true;
   }
-  std::optional<Picture> LoadPicture(const std::wstring& path) override {
-    if (path == throwingPicture) throw std::runtime_error("picture too large");
-    auto it = pictures.find(path);
-    if (it == pictures.end()) return std::nullopt;
-    return it->second;
-  }
-  // The tray calls of one mode, in order.
+  // The calls of one mode, in order.
   std::vector<NotifyRecord> Calls(NotifyMode mode) const {
     std::vector<NotifyRecord> out;
     for (const auto& [m, r] : calls) {
@@ -195,78 +214,99 @@ class FakeIcons : public IconPort {
     return out;
   }
 
-  bool writable = true;
   std::optional<IcoBytes> published;
-  std::map<std::wstring, std::vector<std::uint8_t>> files;
-  std::map<std::wstring, Picture> pictures;
-  std::wstring throwingPicture;
   std::vector<std::pair<NotifyMode, NotifyRecord>> calls;
 };
 
-// Every capture call as one line of text, in order ("show 7 hide", "sleep 100", "click down").
-class FakeCapture : public CapturePort {
+// Icon files as bytes in memory.
+class FakeIconFile : public IconFilePort {
  public:
-  void ShowWindow(WindowHandle w, ShowCommand c) override {
-    const wchar_t* names[] = {L"hide", L"normal", L"minimize"};
-    Log(L"show " + std::to_wstring(w) + L" " + names[static_cast<int>(c)]);
+  bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) override {
+    if (!writable) return false;
+    auto& file = files[path];
+    if (file.size() < bytes.size()) file.resize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), file.begin());
+    return true;
   }
-  void SetWindowPos(WindowHandle w, bool topmost, ScreenPoint at) override {
-    Log(L"pos " + std::to_wstring(w) + (topmost ? L" topmost " : L" notopmost ") + Point(at));
+  bool writable = true;
+  std::map<std::wstring, std::vector<std::uint8_t>> files;
+};
+
+class FakePictures : public PicturePort {
+ public:
+  std::optional<Picture> LoadPicture(const std::wstring& path) override {
+    if (path == throwingPicture) throw std::runtime_error("picture too large");
+    auto it = pictures.find(path);
+    if (it == pictures.end()) return std::nullopt;
+    return it->second;
   }
-  void SizeWindow(WindowHandle w, int width, int height) override {
-    Log(L"size " + std::to_wstring(w) + L" " + std::to_wstring(width) + L"x" + std::to_wstring(height));
-  }
-  bool Answers(WindowHandle w) override { return w != hung; }
-  void Sleep(int ms) override { Log(L"sleep " + std::to_wstring(ms)); }
-  void DoEvents() override {
-    Log(L"events");
-    if (onEvents) onEvents();
-  }
+  std::map<std::wstring, Picture> pictures;
+  std::wstring throwingPicture;
+};
+
+class FakeInput : public InputPort {
+ public:
+  explicit FakeInput(CallLog& log) : log_(log) {}
   ScreenPoint GetCursorPos() override {
-    Log(L"getcursor");
+    log_.Log(L"getcursor");
     return cursor;
   }
   void SetCursorPos(ScreenPoint p) override {
-    Log(L"cursor " + Point(p));
+    log_.Log(L"cursor " + CallLog::Point(p));
     cursor = p;
   }
-  void MouseEvent(MouseAction a) override { Log(a == MouseAction::LeftDown ? L"down" : L"up"); }
+  void MouseEvent(MouseAction a) override { log_.Log(a == MouseAction::LeftDown ? L"down" : L"up"); }
+  ScreenPoint cursor{300, 200};
+
+ private:
+  CallLog& log_;
+};
+
+class FakeScreenCopy : public ScreenCopyPort {
+ public:
+  explicit FakeScreenCopy(CallLog& log) : log_(log) {}
   std::optional<ScreenRect> WindowPixels(WindowHandle) override { return windowPixels; }
   ScreenResolution Resolution() override { return resolution; }
   void CopyScreen(const ScreenRect& a) override {
-    Log(L"copy " + Point({a.left, a.top}) + L" " + std::to_wstring(a.Width()) + L"x" + std::to_wstring(a.Height()));
+    log_.Log(L"copy " + CallLog::Point({a.left, a.top}) + L" " + std::to_wstring(a.Width()) + L"x" +
+             std::to_wstring(a.Height()));
   }
   bool SavePicture(const std::wstring& path) override {
-    Log(L"save " + path);
+    log_.Log(L"save " + path);
     saved.push_back(path);
     return savable;
   }
-  void ClearPicture() override { Log(L"clear"); }
-  LocalTime Now() override {
-    Log(L"now");
-    return now;
-  }
+  void ClearPicture() override { log_.Log(L"clear"); }
 
-  static std::wstring Point(ScreenPoint p) { return std::to_wstring(p.x) + L"," + std::to_wstring(p.y); }
-  void Log(const std::wstring& line) { calls.push_back(line + (outside && outside() ? L" (outside)" : L"")); }
-
-  std::vector<std::wstring> calls;
   std::vector<std::wstring> saved;
-  ScreenPoint cursor{300, 200};
-  LocalTime now{2004, 3, 7, 9, 5, 3};
   std::optional<ScreenRect> windowPixels;  // none: a system whose threads keep the process's awareness
   ScreenResolution resolution;
   bool savable = true;
-  WindowHandle hung = 0;  // a window whose thread does not answer
-  std::function<bool()> outside;  // when set, calls made while it says so are marked
-  std::function<void()> onEvents;
+
+ private:
+  CallLog& log_;
 };
 
-// A clock moved by hand (`now` in seconds) and files by path that take rows while `result` says so.
-class FakeUnitRecord : public UnitRecordPort {
+// A clock moved by hand: `now` in seconds since the system started, `local` the local time.
+class FakeClock : public ClockPort {
  public:
+  explicit FakeClock(CallLog& log) : log_(log) {}
+  LocalTime LocalNow() override {
+    log_.Log(L"now");
+    return local;
+  }
   std::uint64_t UnbiasedTime() override { return static_cast<std::uint64_t>(now) * kClockSecond; }
-  LocalTime LocalNow() override { return {2004, 3, 7, 0, 0, 0}; }
+  std::wstring DateTimeText(FileStamp stamp) override { return L"T" + std::to_wstring(stamp); }
+  std::int64_t now = 1000;
+  LocalTime local{2004, 3, 7, 9, 5, 3};
+
+ private:
+  CallLog& log_;
+};
+
+// Files by path that take rows while `result` says so.
+class FakeHistoryFile : public HistoryFilePort {
+ public:
   AppendResult Append(const std::wstring& path, const std::string& header, const std::string& row) override {
     if (result == AppendResult::Written) files[path] += (files[path].empty() ? header : "") + row;
     return result;
@@ -276,7 +316,6 @@ class FakeUnitRecord : public UnitRecordPort {
   }
   bool Replace(const std::wstring& path, const std::string& bytes) override { return files[path] = bytes, true; }
   bool Delete(const std::wstring& path) override { return files.erase(path), true; }
-  std::int64_t now = 1000;
   AppendResult result = AppendResult::Written;
   std::map<std::wstring, std::string> files;
 };
@@ -286,23 +325,33 @@ inline const TimeLeftTexts kTimeLeftTexts = {L"残り時間：計算中", L"残�
 
 // Every fake a station needs, for fixtures to inherit.
 struct StationFakes {
+  StationFakes() { windows.log = host.log = &log; }
+  StationFakes(const StationFakes&) = delete;
+  StationFakes& operator=(const StationFakes&) = delete;
+
   StationPorts Ports(const std::wstring& folder) {
-    return StationPorts{windows, files, profile, host, icons, processes, folder, sound, capture, links, priorities,
-                        L"unwritable " + folder, &record, kTimeLeftTexts,
-                        RecordTexts{L"not written %1: %2", L"read-only", L"denied", L"disk full", L"other", L"dropped %1"}};
+    return StationPorts{windows, input, screen, clock, tray, iconFile, pictures, files, profile, host, processes,
+                        sound, links, priorities, folder, L"unwritable " + folder, &history,
+                        UnitLogTexts{kTimeLeftTexts, RecordTexts{L"not written %1: %2", L"read-only", L"denied",
+                                                                 L"disk full", L"other", L"dropped %1"}}};
   }
 
+  CallLog log;
   FakeWindows windows;
+  FakeInput input{log};
+  FakeScreenCopy screen{log};
+  FakeClock clock{log};
+  FakeTray tray;
+  FakeIconFile iconFile;
+  FakePictures pictures;
   FakeFiles files;
   FakeProfile profile;
   FakeHost host;
-  FakeIcons icons;
   FakeProcesses processes;
   FakeSound sound;
-  FakeCapture capture;
   FakeLinkFiles links;
   FakePriorities priorities;
-  FakeUnitRecord record;
+  FakeHistoryFile history;
 };
 
 }  // namespace vantor::test

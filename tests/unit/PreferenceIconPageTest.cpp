@@ -126,7 +126,7 @@ class PreviewAgainstMonitor : public ::testing::Test, public test::StationFakes 
     const WindowHandle form = windows.AddAgentForm(windows.kDesktop, 7, 114);
     (void)form;
     station.timMain_Timer();
-    EXPECT_EQ(station.Percent, 50);
+    EXPECT_NE(host.windowTip.find(L" \r\n50%"), std::wstring::npos);
     return host.canvas;
   }
 
@@ -139,7 +139,7 @@ TEST_F(PreviewAgainstMonitor, ThePreviewIsTheMonitorsIconAtFiftyPercent) {
     for (int x = 0; x < 16; ++x) picture.SetPixel(x, y, 0x010203u * static_cast<unsigned>(x + 16 * y));
   }
   const std::wstring bmp = L"C:\\pics\\icon.bmp";
-  icons.pictures[bmp] = picture;
+  pictures.pictures[bmp] = picture;
   files.stamps[bmp] = 1;
   Set(L"color", L"back", L"1193046");
   Set(L"color", L"graph", L"65280");

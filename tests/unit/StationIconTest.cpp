@@ -7,14 +7,14 @@ namespace {
 
 class StationIconTest : public StationTest {
  protected:
-  std::vector<std::uint8_t> TempIco() { return icons.files[Path(kTempIco)]; }
+  std::vector<std::uint8_t> TempIco() { return iconFile.files[Path(kTempIco)]; }
 };
 
 TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesIt) {
   processes.table = {{4, L"System"}, {kAgent, L"ud_ligfit_Release.exe"}};
   station.Form_Load();
   StartAgent(84);
-  icons.calls.clear();
+  tray.calls.clear();
   station.timMain_Timer();
   ASSERT_EQ(station.Percent, 37);
   const Canvas expected = ComposeIcon(station.Settings(), 37, nullptr, false);
@@ -22,16 +22,16 @@ TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesIt) {
   const IcoBytes bytes = EncodeIco(expected);
   EXPECT_EQ(TempIco(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   EXPECT_EQ(station.TaskName, L"LigandFit");
-  const auto modified = icons.Calls(NotifyMode::Modify);
+  const auto modified = tray.Calls(NotifyMode::Modify);
   ASSERT_EQ(modified.size(), 1u);
   EXPECT_EQ(modified[0].tip, L"Vantor \r\nLigandFit \r\n37%");
   EXPECT_EQ(host.windowTip, L"Vantor \r\nLigandFit \r\n37%");
 }
 
 TEST_F(StationIconTest, ALongerIconFileKeepsItsTail) {
-  icons.files[Path(kTempIco)] = std::vector<std::uint8_t>(1200, 0xAB);
+  iconFile.files[Path(kTempIco)] = std::vector<std::uint8_t>(1200, 0xAB);
   station.Form_Load();
-  const auto& file = icons.files[Path(kTempIco)];
+  const auto& file = iconFile.files[Path(kTempIco)];
   ASSERT_EQ(file.size(), 1200u);
   EXPECT_EQ(file[957], 0);
   EXPECT_EQ(file[958], 0xAB);
@@ -58,29 +58,29 @@ TEST_F(StationIconTest, TheTimeLeftEndsTheTooltipWhenAskedForAndAMinuteWithoutAC
   station.timMain_Timer();
   EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n40%\r\n残り時間：計算中");
   for (int width : {93, 96, 98}) {
-    record.now += 3;
+    clock.now += 3;
     windows.windows[bar].width = width;
     station.timMain_Timer();
   }
   const std::wstring tip = L"Vantor \r\nNo task \r\n43%";
-  EXPECT_EQ(icons.Calls(NotifyMode::Modify).back().tip, tip + L"\r\n残り時間：約3分");
-  icons.calls.clear();
-  record.now += 59;
+  EXPECT_EQ(tray.Calls(NotifyMode::Modify).back().tip, tip + L"\r\n残り時間：約3分");
+  tray.calls.clear();
+  clock.now += 59;
   station.timMain_Timer();
-  EXPECT_TRUE(icons.calls.empty());
-  record.now += 1;
+  EXPECT_TRUE(tray.calls.empty());
+  clock.now += 1;
   station.timMain_Timer();
-  ASSERT_EQ(icons.calls.size(), 1u);
-  EXPECT_EQ(icons.calls[0].first, NotifyMode::Modify);
-  EXPECT_EQ(icons.calls[0].second.flags, kNifMessage | kNifTip) << "no icon, no balloon";
-  EXPECT_EQ(icons.calls[0].second.tip, tip + L"\r\n残り時間：不明（1分進んでいません）");
-  EXPECT_EQ(host.windowTip, icons.calls[0].second.tip);
+  ASSERT_EQ(tray.calls.size(), 1u);
+  EXPECT_EQ(tray.calls[0].first, NotifyMode::Modify);
+  EXPECT_EQ(tray.calls[0].second.flags, kNifMessage | kNifTip) << "no icon, no balloon";
+  EXPECT_EQ(tray.calls[0].second.tip, tip + L"\r\n残り時間：不明（1分進んでいません）");
+  EXPECT_EQ(host.windowTip, tray.calls[0].second.tip);
   // With the save file's time, ten minutes without a change fit the balloon's longer record only.
   SetIni(L"save", L"check", L"1");
   files.stamps[Path(kLinksLst)] = 2;
   station.timMain_Timer();
   station.SaveFileStamp.current = 1000000000000000000;
-  record.now += 540;
+  clock.now += 540;
   const std::wstring saved = tip + L" T1000000000000000000";
   EXPECT_EQ(station.TooltipText(), saved + L"\r\n残り時間：不明（10分進んでいません）");
   station.OldShell = 1;
@@ -89,10 +89,10 @@ TEST_F(StationIconTest, TheTimeLeftEndsTheTooltipWhenAskedForAndAMinuteWithoutAC
   SetIni(L"icon", L"timeleft", L"0");
   files.stamps[Path(kLinksLst)] = 3;
   station.timMain_Timer();
-  icons.calls.clear();
-  record.now += 600;
+  tray.calls.clear();
+  clock.now += 600;
   station.timMain_Timer();
-  EXPECT_TRUE(icons.calls.empty());
+  EXPECT_TRUE(tray.calls.empty());
   EXPECT_EQ(station.TooltipText(), saved);
 }
 
@@ -125,29 +125,29 @@ TEST_F(StationIconTest, TrayRecordsForEachMode) {
 TEST_F(StationIconTest, BalloonsAtEveryChangeButNotAtStartUp) {
   SetIni(L"icon", L"balloon", L"1");
   station.Form_Load();
-  for (const auto& [mode, record] : icons.calls) EXPECT_EQ(record.flags & kNifInfo, 0u);
+  for (const auto& [mode, record] : tray.calls) EXPECT_EQ(record.flags & kNifInfo, 0u);
   StartAgent(50);
-  icons.calls.clear();
+  tray.calls.clear();
   station.timMain_Timer();
   windows.windows[bar].width = 60;
   station.timMain_Timer();
-  const auto modified = icons.Calls(NotifyMode::Modify);
+  const auto modified = tray.Calls(NotifyMode::Modify);
   ASSERT_EQ(modified.size(), 2u);
   EXPECT_EQ(modified[1].info, L"Vantor \r\nNo task \r\n26%");
   EXPECT_NE(modified[1].flags & kNifInfo, 0u);
 }
 
 TEST_F(StationIconTest, AnUnwritableIconFileIsReportedAndTheRestGoesOn) {
-  icons.writable = false;
+  iconFile.writable = false;
   station.Form_Load();
   ASSERT_FALSE(host.errors.empty());
   EXPECT_EQ(host.errors[0], L"エラーが-iconWrite-で発生しました。");
-  EXPECT_FALSE(icons.Calls(NotifyMode::Add).empty());
-  EXPECT_FALSE(icons.Calls(NotifyMode::Modify).empty());
+  EXPECT_FALSE(tray.Calls(NotifyMode::Add).empty());
+  EXPECT_FALSE(tray.Calls(NotifyMode::Modify).empty());
 }
 
 TEST_F(StationIconTest, AnUnwritableIconFileIsReportedOnceUntilAWriteSucceeds) {
-  icons.writable = false;
+  iconFile.writable = false;
   station.Form_Load();
   StartAgent(10);
   for (int width : {20, 30, 40}) {
@@ -155,10 +155,10 @@ TEST_F(StationIconTest, AnUnwritableIconFileIsReportedOnceUntilAWriteSucceeds) {
     station.timMain_Timer();
   }
   EXPECT_EQ(host.errors, std::vector<std::wstring>{L"エラーが-iconWrite-で発生しました。"});
-  icons.writable = true;
+  iconFile.writable = true;
   windows.windows[bar].width = 50;
   station.timMain_Timer();
-  icons.writable = false;
+  iconFile.writable = false;
   windows.windows[bar].width = 60;
   station.timMain_Timer();
   EXPECT_EQ(host.errors.size(), 2u) << "failing again after a good write is news";
@@ -167,10 +167,10 @@ TEST_F(StationIconTest, AnUnwritableIconFileIsReportedOnceUntilAWriteSucceeds) {
 TEST_F(StationIconTest, AnAbsurdPercentageIsAComposeErrorAndKeepsTheIcon) {
   station.Form_Load();
   StartAgent(5000);  // 2203 %: the bar height does not fit 16 bits
-  icons.calls.clear();
+  tray.calls.clear();
   station.timMain_Timer();
   EXPECT_EQ(host.errors, std::vector<std::wstring>{L"エラーが-ChangeIcon-で発生しました。"});
-  EXPECT_TRUE(icons.calls.empty()) << "the tray keeps its previous picture and tooltip";
+  EXPECT_TRUE(tray.calls.empty()) << "the tray keeps its previous picture and tooltip";
 }
 
 TEST_F(StationIconTest, AMissingPictureSwitchesThePictureOptionsOff) {
@@ -183,7 +183,7 @@ TEST_F(StationIconTest, AMissingPictureSwitchesThePictureOptionsOff) {
   EXPECT_TRUE(station.Settings().IconPicture.empty());
 
   files.stamps[L"C:\\pics\\ok.bmp"] = 1;
-  icons.pictures[L"C:\\pics\\ok.bmp"] = Picture(16, 16, 0x00FF00);
+  pictures.pictures[L"C:\\pics\\ok.bmp"] = Picture(16, 16, 0x00FF00);
   SetIni(L"icon", L"picture", L"C:\\pics\\ok.bmp");
   files.stamps[Path(kLinksLst)] = 9;
   station.timMain_Timer();
@@ -192,7 +192,7 @@ TEST_F(StationIconTest, AMissingPictureSwitchesThePictureOptionsOff) {
   EXPECT_EQ(host.canvas.Pixel(12, 2), 0x00FF00u);  // above the digits, inside the frame
 
   files.stamps[L"C:\\pics\\huge.bmp"] = 1;
-  icons.throwingPicture = L"C:\\pics\\huge.bmp";
+  pictures.throwingPicture = L"C:\\pics\\huge.bmp";
   SetIni(L"icon", L"picture", L"C:\\pics\\huge.bmp");
   files.stamps[Path(kLinksLst)] = 10;
   station.timMain_Timer();
@@ -204,11 +204,11 @@ TEST_F(StationIconTest, BothPlacesHiddenStillShowsTheTrayIcon) {
   SetIni(L"visible", L"window", L"0");
   SetIni(L"visible", L"tasktray", L"0");
   station.Form_Load();
-  EXPECT_EQ(icons.Calls(NotifyMode::Add).size(), 1u);
+  EXPECT_EQ(tray.Calls(NotifyMode::Add).size(), 1u);
   EXPECT_TRUE(station.Menu().ShowIcon);
   EXPECT_FALSE(station.Menu().ShowWindowEnabled);
   EXPECT_FALSE(station.TrayShown);
-  EXPECT_EQ(icons.Calls(NotifyMode::Add)[0].tip, L"Vantor \r\nNo task \r\n0%");
+  EXPECT_EQ(tray.Calls(NotifyMode::Add)[0].tip, L"Vantor \r\nNo task \r\n0%");
 }
 
 TEST_F(StationIconTest, TogglesNeverLeaveNothingVisible) {
@@ -219,7 +219,7 @@ TEST_F(StationIconTest, TogglesNeverLeaveNothingVisible) {
   EXPECT_FALSE(station.Menu().ShowIcon);
   EXPECT_TRUE(station.Menu().ShowWindow);
   EXPECT_TRUE(host.visible);
-  EXPECT_EQ(icons.Calls(NotifyMode::Delete).size(), 1u);
+  EXPECT_EQ(tray.Calls(NotifyMode::Delete).size(), 1u);
   station.ShowIconWindow();  // hide the window: the tray icon comes back
   EXPECT_TRUE(station.Menu().ShowIcon);
   EXPECT_FALSE(station.Menu().ShowWindow);
@@ -345,12 +345,12 @@ TEST_F(StationIconTest, MuteAlarmShellRestartAndExit) {
   station.timMain_Timer();
   EXPECT_FALSE(station.Menu().Alarm);
 
-  icons.calls.clear();
+  tray.calls.clear();
   station.OnTaskbarCreated();
-  ASSERT_EQ(icons.Calls(NotifyMode::Add).size(), 1u);
-  EXPECT_EQ(icons.Calls(NotifyMode::Add)[0].flags & kNifInfo, 0u);
+  ASSERT_EQ(tray.Calls(NotifyMode::Add).size(), 1u);
+  EXPECT_EQ(tray.Calls(NotifyMode::Add)[0].flags & kNifInfo, 0u);
   station.ExitVantor();
-  EXPECT_EQ(icons.Calls(NotifyMode::Delete).size(), 1u);
+  EXPECT_EQ(tray.Calls(NotifyMode::Delete).size(), 1u);
 }
 
 }  // namespace

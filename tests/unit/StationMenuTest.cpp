@@ -140,15 +140,15 @@ TEST_F(StationMenuTest, KeepHidingTheAgentsIconOnAndOff) {
   station.timMain_Timer();
   const WindowHandle form = station.UDformhwnd;
   ASSERT_NE(form, 0u);
-  icons.calls.clear();
+  tray.calls.clear();
 
   station.AlwaysHideUDAIcon();
   EXPECT_TRUE(station.Menu().UDAHideAlways);
   EXPECT_TRUE(host.timers[StationTimer::DeleteUDA]);
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"menu", L"deleteUDAicon"), L"1");
-  ASSERT_EQ(icons.calls.size(), 1u);
-  EXPECT_EQ(icons.calls[0].first, NotifyMode::Delete);
-  const NotifyRecord& record = icons.calls[0].second;
+  ASSERT_EQ(tray.calls.size(), 1u);
+  EXPECT_EQ(tray.calls[0].first, NotifyMode::Delete);
+  const NotifyRecord& record = tray.calls[0].second;
   EXPECT_EQ(record.window, form);
   EXPECT_EQ(record.id, 1u);
   EXPECT_EQ(record.callbackMessage, 512u);
@@ -157,13 +157,13 @@ TEST_F(StationMenuTest, KeepHidingTheAgentsIconOnAndOff) {
   EXPECT_EQ(record.flags, 7u);
 
   station.timDeleteUDA_Timer();
-  EXPECT_EQ(icons.Calls(NotifyMode::Delete).size(), 2u) << "removed again every five seconds";
+  EXPECT_EQ(tray.Calls(NotifyMode::Delete).size(), 2u) << "removed again every five seconds";
 
   station.AlwaysHideUDAIcon();
   EXPECT_FALSE(station.Menu().UDAHideAlways);
   EXPECT_FALSE(host.timers[StationTimer::DeleteUDA]);
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"menu", L"deleteUDAicon"), L"0");
-  EXPECT_EQ(icons.Calls(NotifyMode::Add).size(), 1u) << "the agent gets its slot back";
+  EXPECT_EQ(tray.Calls(NotifyMode::Add).size(), 1u) << "the agent gets its slot back";
 }
 
 TEST_F(StationMenuTest, KeepHidingFromTheSettingAtStartUp) {
@@ -176,11 +176,11 @@ TEST_F(StationMenuTest, KeepHidingFromTheSettingAtStartUp) {
 TEST_F(StationMenuTest, WithoutAnAgentTheAgentCommandsTouchNothing) {
   station.Form_Load();
   station.timMain_Timer();
-  icons.calls.clear();
+  tray.calls.clear();
   station.ShowUDAIcon();
   station.HideUDAIcon();
   station.AlwaysHideUDAIcon();
-  EXPECT_TRUE(icons.calls.empty()) << "the monitor's own icon is never the target";
+  EXPECT_TRUE(tray.calls.empty()) << "the monitor's own icon is never the target";
 }
 
 TEST_F(StationMenuTest, ShowingTheAgentRestoresItsWindow) {
@@ -189,10 +189,10 @@ TEST_F(StationMenuTest, ShowingTheAgentRestoresItsWindow) {
   windows.Add(second, kAgent, 2);
   windows.AddAgentForm(windows.kDesktop, kAgent, 10);
   station.timMain_Timer();
-  capture.calls.clear();
+  log.calls.clear();
   station.ShowUDAWindow();
   const std::wstring form = std::to_wstring(station.UDformhwnd);
-  EXPECT_EQ(capture.calls, (std::vector<std::wstring>{L"show " + std::to_wstring(second) + L" hide",
+  EXPECT_EQ(log.calls, (std::vector<std::wstring>{L"show " + std::to_wstring(second) + L" hide",
                                                       L"show " + form + L" normal", L"size " + form + L" 758x514"}));
 }
 
@@ -204,10 +204,10 @@ TEST_F(StationMenuTest, DoubleClickOnTheTrayFollowsTheSetting) {
   files.stamps[Path(kLinksLst)] = 7;
   windows.AddAgentForm(windows.kDesktop, kAgent, 10);
   station.timMain_Timer();
-  capture.calls.clear();
+  log.calls.clear();
   station.picIcon_MouseMove(kTrayDoubleClick);
   EXPECT_EQ(host.opened.size(), 1u);
-  EXPECT_EQ(capture.calls.size(), 2u) << "the agent's window instead, shown at its size";
+  EXPECT_EQ(log.calls.size(), 2u) << "the agent's window instead, shown at its size";
 }
 
 }  // namespace

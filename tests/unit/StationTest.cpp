@@ -53,7 +53,7 @@ TEST_F(StationTest, ABadSettingAtStartUpIsReportedAndTheStationRunsOn) {
   ASSERT_EQ(host.errors, std::vector<std::wstring>{L"Vantor起動中にエラーが発生しました。"});
   EXPECT_FALSE(station.StartupDone);
   EXPECT_EQ(station.Settings().ColorGraph, 255);
-  EXPECT_EQ(icons.Calls(NotifyMode::Add).size(), 1u) << "the tray icon and its menu are there";
+  EXPECT_EQ(tray.Calls(NotifyMode::Add).size(), 1u) << "the tray icon and its menu are there";
   StartAgent(113);
   station.timMain_Timer();
   EXPECT_EQ(station.Percent, 50);
@@ -185,22 +185,22 @@ TEST_F(StationTest, EveryUnitGetsItsRowInOrderAndRowsThatCannotBeWrittenWait) {
   StartAgent(91);  // 40 %
   station.timMain_Timer();
   const auto step = [&](int width) {
-    record.now += 3;
+    clock.now += 3;
     SetWidth(width);
     station.timMain_Timer();
   };
-  record.result = AppendResult::Held;  // a spreadsheet holds the file shut
+  history.result = AppendResult::Held;  // a spreadsheet holds the file shut
   for (int width : {93, 5, 7, 3}) step(width);  // 41 %, then 2 % and 3 %, then 1 %: two new units
   EXPECT_EQ(station.RowsWaiting(), 2u);
-  EXPECT_TRUE(record.files.empty());
-  record.result = AppendResult::Written;
+  EXPECT_TRUE(history.files.empty());
+  history.result = AppendResult::Written;
   station.timMain_Timer();
   const std::string rows = "No task,2004-03-07 00:00:00,2004-03-07 00:00:00,3,40,41,new_unit\r\n"
                            "No task,2004-03-07 00:00:00,2004-03-07 00:00:00,3,2,3,new_unit\r\n";
-  EXPECT_EQ(record.files[Path(kHistoryCsv)], HistoryHeader() + rows);
+  EXPECT_EQ(history.files[Path(kHistoryCsv)], HistoryHeader() + rows);
   // A full disk: the row waits and the failure is told once, with its cause, until a row is
   // written again; a folder that takes no file is told as such, once.
-  record.result = AppendResult::DiskFull;
+  history.result = AppendResult::DiskFull;
   for (int width : {7, 3}) step(width);  // a unit from 1 % to 3 %
   Ticks(2);
   EXPECT_EQ(station.RowsWaiting(), 1u);
@@ -210,7 +210,7 @@ TEST_F(StationTest, EveryUnitGetsItsRowInOrderAndRowsThatCannotBeWrittenWait) {
   EXPECT_EQ(host.errors.back(), L"unwritable " + kFolder);
   files.readOnlyFolder.clear();
   // At most 300 rows wait; the oldest go first, which is told once.
-  record.result = AppendResult::Held;
+  history.result = AppendResult::Held;
   for (int i = 0; i < 300; ++i) {
     for (int width : {5, 3}) step(width);
   }
@@ -222,18 +222,18 @@ TEST_F(StationTest, EveryUnitGetsItsRowInOrderAndRowsThatCannotBeWrittenWait) {
   step(5);
   station.ExitVantor();
   EXPECT_EQ(host.errors.size(), 3u) << "the rows dropped since are not told again";
-  EXPECT_TRUE(record.files.count(Path(kHistoryWaitingCsv)));
-  record.result = AppendResult::Written;
+  EXPECT_TRUE(history.files.count(Path(kHistoryWaitingCsv)));
+  history.result = AppendResult::Written;
   Station next(Ports(kFolder));
   next.Form_Load();
-  for (int width : {91, 93}) record.now += 3, SetWidth(width), next.timMain_Timer();  // a unit from 40 % to 41 %
+  for (int width : {91, 93}) clock.now += 3, SetWidth(width), next.timMain_Timer();  // a unit from 40 % to 41 %
   next.ExitVantor();
-  const std::string& file = record.files[Path(kHistoryCsv)];
+  const std::string& file = history.files[Path(kHistoryCsv)];
   EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 1 + 2 + 300 + 1);
   EXPECT_EQ(file.find(",1,3,new_unit"), std::string::npos) << "the oldest rows went first";
   EXPECT_NE(file.find(",3,1,2,vantor_exit\r\nNo task,"), std::string::npos) << "the last run's end, then this run's";
   EXPECT_EQ(file.substr(file.size() - 22), ",3,40,41,vantor_exit\r\n");
-  EXPECT_FALSE(record.files.count(Path(kHistoryWaitingCsv))) << "gone once its rows are written";
+  EXPECT_FALSE(history.files.count(Path(kHistoryWaitingCsv))) << "gone once its rows are written";
 }
 
 TEST_F(StationTest, PriorityTimerFollowsTheFile) {
@@ -293,7 +293,7 @@ TEST_F(StationTest, ABadWindowPositionIsAStartUpError) {
   station.Form_Load();
   EXPECT_EQ(host.errors.size(), 1u);
   EXPECT_FALSE(station.StartupDone);
-  EXPECT_TRUE(station.Menu().ShowIcon && icons.Calls(NotifyMode::Add).size() == 1u) << "the defaults show the tray";
+  EXPECT_TRUE(station.Menu().ShowIcon && tray.Calls(NotifyMode::Add).size() == 1u) << "the defaults show the tray";
 }
 
 TEST_F(StationTest, APriorityFileThatCannotBeDeletedIsAStartUpError) {

@@ -23,7 +23,7 @@ class StationCaptureTest : public ::testing::Test, public test::StationFakes {
     SetIni(L"minimizemethod", method);
     station.Form_Load();
     station.Percent = 37;
-    capture.calls.clear();
+    log.calls.clear();
   }
   void StartAgent(int width) {
     const WindowHandle form = windows.AddAgentForm(windows.kDesktop, 4242, width);
@@ -130,7 +130,7 @@ TEST_F(StationCaptureTest, NegativeDelaysNeverReachTheWait) {
   station.CaptureCPUTime(kAgentWindow, kSecondWindow, L"");
   station.CaptureApplication(kAgentWindow, kSecondWindow, L"");
   Calls sleeps;
-  for (const auto& call : capture.calls) {
+  for (const auto& call : log.calls) {
     if (call.rfind(L"sleep", 0) == 0) sleeps.push_back(call);
   }
   EXPECT_EQ(sleeps, Calls(5, L"sleep 0"));
@@ -139,7 +139,7 @@ TEST_F(StationCaptureTest, NegativeDelaysNeverReachTheWait) {
 TEST_F(StationCaptureTest, WithoutAnAgentNothingIsClickedAndTheScreenIsStillSaved) {
   Start(L"1", L"0");
   station.CCaptureMOL();  // no tick has found an agent
-  EXPECT_EQ(capture.calls,
+  EXPECT_EQ(log.calls,
             (Calls{L"show 0 hide", L"show 0 normal", L"pos 0 topmost 0,0", L"sleep 500", L"pos 0 topmost 0,0",
                    L"events", L"sleep 500", L"copy 0,0 758x514", L"sleep 500", L"events", L"sleep 500",
                    L"pos 0 notopmost 0,0", L"now", L"save C:\\cap\\20040307090503-37-APP.png", L"clear"}));
@@ -148,43 +148,43 @@ TEST_F(StationCaptureTest, WithoutAnAgentNothingIsClickedAndTheScreenIsStillSave
 TEST_F(StationCaptureTest, AnAgentThatHangsOrGoesIsNeitherWaitedForNorClicked) {
   Start(L"1", L"0");
   station.UDProcessID = kAgentProcess;
-  capture.hung = kAgentWindow;
+  windows.hung = kAgentWindow;
   station.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
-  EXPECT_EQ(capture.calls, Calls{}) << "a hung agent is not captured";
+  EXPECT_EQ(log.calls, Calls{}) << "a hung agent is not captured";
 
-  capture.hung = 0;
-  capture.onEvents = [&] { windows.windows[kAgentWindow].process = 9999; };  // gone, its handle reused
+  windows.hung = 0;
+  host.onEvents = [&] { windows.windows[kAgentWindow].process = 9999; };  // gone, its handle reused
   station.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
   int clicks = 0;
-  for (const auto& call : capture.calls) clicks += call == L"down";
+  for (const auto& call : log.calls) clicks += call == L"down";
   EXPECT_EQ(clicks, 1) << "only the click before the agent went";
 
-  capture.calls.clear();
+  log.calls.clear();
   station.UDformhwnd = kAgentWindow;
   station.UDformhwndMol = kSecondWindow;
   station.ShowUDAWindow();
-  EXPECT_EQ(capture.calls, Calls{L"show 8 hide"}) << "another program's window is left alone";
+  EXPECT_EQ(log.calls, Calls{L"show 8 hide"}) << "another program's window is left alone";
 }
 
 TEST_F(StationCaptureTest, OnAScaledDisplayTheAgentIsReadMovedAndClickedInItsOwnPixels) {
   windows.scale = 150;
-  capture.outside = [&] { return !windows.InOtherSpace(); };
+  log.outside = [&] { return !windows.InOtherSpace(); };
   SetIni(L"mol", L"1");
   SetIni(L"molschedule", L"50,;,");
   Start(L"1", L"0");
   StartAgent(0);
   Tick(113);
   EXPECT_EQ(station.Percent, 50) << "113 of 227 of the agent's own pixels";
-  ASSERT_EQ(capture.saved.size(), 1u);
-  for (const auto& call : capture.calls) {
+  ASSERT_EQ(screen.saved.size(), 1u);
+  for (const auto& call : log.calls) {
     if (call.rfind(L"now", 0) != 0 && call.rfind(L"save", 0) != 0 && call.rfind(L"clear", 0) != 0) {
       EXPECT_EQ(call.find(L"(outside)"), std::wstring::npos) << testing::PrintToString(call);
     }
   }
   station.UDformhwnd = bar;  // any window of the agent
-  capture.calls.clear();
+  log.calls.clear();
   station.ShowUDAWindow();
-  EXPECT_EQ(capture.calls, (Calls{L"show " + std::to_wstring(bar) + L" normal", L"size " + std::to_wstring(bar) + L" 758x514"}));
+  EXPECT_EQ(log.calls, (Calls{L"show " + std::to_wstring(bar) + L" normal", L"size " + std::to_wstring(bar) + L" 758x514"}));
 }
 
 TEST_F(StationCaptureTest, FileNames) {
@@ -211,10 +211,10 @@ TEST_F(StationCaptureTest, ScheduledCapturesCpuFirstAndOnlyAtListedPercentages) 
   Tick(114);  // 50 again
   const Calls once = {L"C:\\cap\\20040307090503-50-CPU.png", L"C:\\cap\\20040307090503-50-APP.png",
                       L"C:\\cap\\20040307090503-50-APP.png"};
-  EXPECT_EQ(capture.saved, Join({once, once}));
-  capture.saved.clear();
+  EXPECT_EQ(screen.saved, Join({once, once}));
+  screen.saved.clear();
   Tick(57);  // 25
-  EXPECT_EQ(capture.saved, Calls{L"C:\\cap\\20040307090503-25-CPU.png"});
+  EXPECT_EQ(screen.saved, Calls{L"C:\\cap\\20040307090503-25-CPU.png"});
 }
 
 TEST_F(StationCaptureTest, SwitchedOffSchedulesStillLeaveTheMenuCaptures) {
@@ -223,10 +223,10 @@ TEST_F(StationCaptureTest, SwitchedOffSchedulesStillLeaveTheMenuCaptures) {
   Start(L"0", L"0");
   StartAgent(0);
   Tick(113);
-  EXPECT_TRUE(capture.saved.empty());
+  EXPECT_TRUE(screen.saved.empty());
   station.CCaptureCPU();
   station.CCaptureMOL();
-  EXPECT_EQ(capture.saved, (Calls{L"C:\\cap\\20040307090503-50-CPU.png", L"C:\\cap\\20040307090503-50-APP.png"}));
+  EXPECT_EQ(screen.saved, (Calls{L"C:\\cap\\20040307090503-50-CPU.png", L"C:\\cap\\20040307090503-50-APP.png"}));
 }
 
 TEST_F(StationCaptureTest, ATickRunByPendingEventsStartsNoSecondCapture) {
@@ -235,24 +235,24 @@ TEST_F(StationCaptureTest, ATickRunByPendingEventsStartsNoSecondCapture) {
   Start(L"1", L"1");
   StartAgent(0);
   int nested = 0;
-  capture.onEvents = [&] {
+  host.onEvents = [&] {
     if (nested++ == 0) Tick(136);  // 60 percent, while the capture at 50 runs
   };
   Tick(113);
   EXPECT_EQ(station.Percent, 60);
-  ASSERT_EQ(capture.saved.size(), 1u) << "one picture, one file";
-  EXPECT_EQ(capture.saved[0], L"C:\\cap\\20040307090503-60-APP.png") << "named when saved";
+  ASSERT_EQ(screen.saved.size(), 1u) << "one picture, one file";
+  EXPECT_EQ(screen.saved[0], L"C:\\cap\\20040307090503-60-APP.png") << "named when saved";
   Tick(113);
-  EXPECT_EQ(capture.saved.size(), 2u) << "the next capture runs again";
+  EXPECT_EQ(screen.saved.size(), 2u) << "the next capture runs again";
 }
 
 TEST_F(StationCaptureTest, AnUnwritableFileEndsTheCaptureQuietly) {
   Start(L"1", L"1");
-  capture.savable = false;
+  screen.savable = false;
   station.CCaptureCPU();
   station.CCaptureCPU();
-  EXPECT_EQ(capture.saved.size(), 2u);
-  EXPECT_EQ(capture.calls.back(), L"clear");
+  EXPECT_EQ(screen.saved.size(), 2u);
+  EXPECT_EQ(log.calls.back(), L"clear");
   EXPECT_TRUE(host.errors.empty());
 }
 

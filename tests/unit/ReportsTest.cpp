@@ -52,7 +52,7 @@ TEST_F(StationReportsTest, ADifferentReportWaitsForTheOpenOneAndIsShownOnce) {
     }
     station.ChangeIcon();
   };
-  icons.writable = false;
+  iconFile.writable = false;
   station.ChangeIcon();
   EXPECT_EQ(host.errors, (std::vector<std::wstring>{L"エラーが-iconWrite-で発生しました。",
                                                     L"エラーが-CheckLinkListTimeStamp-で発生しました。"}))
@@ -102,10 +102,10 @@ TEST_F(StationReportsTest, AFolderThatTakesNoFileIsToldOnceAfterStartUpUntilItTa
   files.stamps[Path(kPriorityIni)] = 1100;  // left there: its delete is one of the writes told
   files.undeletable = Path(kPriorityIni);
   files.undeletableSaysDeleted = true;  // as a read-only share under Wine does
-  icons.writable = false;
+  iconFile.writable = false;
   profile.unwritable.insert(Path(kVantorIni));
   host.onError = [&] {  // the tray icon is there before the message, and the ticks go on while it waits
-    EXPECT_TRUE(icons.Calls(NotifyMode::Add).size() == 1u && host.timers[StationTimer::Main]);
+    EXPECT_TRUE(tray.Calls(NotifyMode::Add).size() == 1u && host.timers[StationTimer::Main]);
   };
   station.Form_Load();
   EXPECT_TRUE(station.StartupDone);
@@ -114,7 +114,7 @@ TEST_F(StationReportsTest, AFolderThatTakesNoFileIsToldOnceAfterStartUpUntilItTa
   station.AlwaysHideUDAIcon();
   EXPECT_EQ(host.errors, std::vector<std::wstring>{L"unwritable " + kFolder});
   EXPECT_FALSE(host.timers[StationTimer::Priority]) << "the file left there switches no fixing on";
-  icons.writable = true;
+  iconFile.writable = true;
   station.ChangeIcon();  // a write to a file that is there works; still no new file can be made
   station.ShowIconWindow();
   EXPECT_EQ(host.errors.size(), 1u);

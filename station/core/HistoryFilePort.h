@@ -1,18 +1,11 @@
-// What the time left and the record of the units need of the platform: a clock that does not
-// count the time the computer slept, the local clock, appending to the record's file, and the
-// side file that keeps rows which could not be written across an exit.
+// The record's file, history.csv, and the side file that keeps rows which could not be
+// written across an exit.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
-#include "common/core/LocalTime.h"
-
 namespace vantor {
-
-// 100-nanosecond units.
-inline constexpr std::uint64_t kClockSecond = 10'000'000;
 
 // Rows that wait for history.csv when Vantor ends, in its format; the next start appends them.
 inline constexpr wchar_t kHistoryWaitingCsv[] = L"\\history-waiting.csv";
@@ -26,12 +19,9 @@ enum class AppendResult {
   Failed,    // anything else: no such folder, a device error
 };
 
-class UnitRecordPort {
+class HistoryFilePort {
  public:
-  virtual ~UnitRecordPort() = default;
-  // Time since the system started, in 100-ns units, without the time spent asleep or hibernating.
-  virtual std::uint64_t UnbiasedTime() = 0;
-  virtual LocalTime LocalNow() = 0;
+  virtual ~HistoryFilePort() = default;
   // Adds `row` at the end of the file in one write, after `header` when the file is new or
   // empty, and after a line end when the file's last line has none; the bytes there are never
   // touched. A row is written whole or not at all.

@@ -1,12 +1,9 @@
-// The published icon: the icon file, the icon made from the same bytes, the notification-area
-// records, and the user's icon picture.
+// The notification area: the published icon and the records that show it.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
-#include "common/core/Canvas.h"
 #include "common/core/IcoFile.h"
 #include "station/core/WindowPort.h"
 
@@ -37,17 +34,13 @@ struct NotifyRecord {
   std::uint32_t infoFlags = 0;
 };
 
-class IconPort {
+class TrayPort {
  public:
-  virtual ~IconPort() = default;
-  // Writes the bytes from the file's start without truncating a longer file.
-  virtual bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) = 0;
+  virtual ~TrayPort() = default;
   // Makes the published icon from the bytes of an icon file, whether or not a file took them;
   // the previous one is released.
   virtual bool PublishIcon(const IcoBytes& bytes) = 0;
   virtual bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) = 0;
-  // A bitmap file as the platform reads it; nothing when it cannot be read.
-  virtual std::optional<Picture> LoadPicture(const std::wstring& path) = 0;
 };
 
 }  // namespace vantor

@@ -1,8 +1,4 @@
-// The running unit: the time-left line of the tooltip, refreshed once a minute between
-// changes, and the record of every unit in history.csv. A row that cannot be written waits in
-// memory, in order, until the file can be opened again; rows that still wait when Vantor ends
-// go into a side file, which the next start appends first.
-#include "station/core/Station.h"
+#include "station/core/UnitLog.h"
 
 #include <algorithm>
 #include <utility>
@@ -16,72 +12,63 @@ constexpr std::uint64_t kTipRefresh = 60 * kClockSecond;
 
 }  // namespace
 
-void Station::TrackUnit() {
-  if (!record_) return;
-  tipShown_ = record_->UnbiasedTime();
+void UnitLog::Seen(bool agentThere, std::int16_t percent, const std::wstring& task) {
+  if (!file_) return;
+  tipShown_ = clock_.UnbiasedTime();
   // Only a percentage read from the agent's bar counts; without its form the icon shows 0.
-  if (UDformhwnd == 0) return;
-  QueueRow(units_.Seen(Percent, TaskName, tipShown_, record_->LocalNow()));
+  if (!agentThere) return;
+  QueueRow(units_.Seen(percent, task, tipShown_, clock_.LocalNow()));
 }
 
-void Station::UnitsTick() {
-  if (!record_) return;
-  const std::uint64_t now = record_->UnbiasedTime();
-  if (UDformhwnd == 0) {
-    QueueRow(units_.Away(now));
-  } else {
+bool UnitLog::Tick(bool agentThere, std::int16_t percent) {
+  if (!file_) return false;
+  const std::uint64_t now = clock_.UnbiasedTime();
+  if (agentThere) {
     units_.Present();
+  } else {
+    QueueRow(units_.Away(now));
   }
   if (!historyRows_.empty()) WriteHistory();
   // The count-down between changes: the tooltip alone, no icon, no sound, no balloon.
-  if (!settings_.TimeLeft || now - tipShown_ < kTipRefresh ||
-      units_.EstimateAt(Percent, now).kind == EstimateKind::None) {
-    return;
+  if (!settings_.TimeLeft || now - tipShown_ < kTipRefresh || units_.EstimateAt(percent, now).kind == EstimateKind::None) {
+    return false;
   }
   tipShown_ = now;
-  const std::wstring tip = TooltipText();
-  if (menu_.ShowIcon) {
-    NotifyRecord record = TrayRecord(tip);
-    record.flags &= ~(kNifInfo | kNifRealtime | kNifIcon);
-    icons_.NotifyIcon(NotifyMode::Modify, record);
-  }
-  host_.SetIconWindowTip(tip);
+  return true;
 }
 
-void Station::EndUnit() {
-  if (!record_) return;
+void UnitLog::EndUnit() {
+  if (!file_) return;
   QueueRow(units_.End());
   if (!historyRows_.empty()) WriteHistory();
   KeepWaitingRows();
 }
 
-std::wstring Station::WithTimeLeft(const std::wstring& tip) const {
-  if (!settings_.TimeLeft || !record_) return tip;
-  const std::wstring line = TimeLeftLine(timeLeftTexts_, units_.EstimateAt(Percent, record_->UnbiasedTime()));
-  // The tray's tooltip field, whose length the line must fit whole.
-  return WithLine(tip, line, TrayRecord(tip).extended ? 127 : 63);
+std::wstring UnitLog::WithTimeLeft(const std::wstring& tip, std::int16_t percent, std::size_t limit) const {
+  if (!settings_.TimeLeft || !file_) return tip;
+  return WithLine(tip, TimeLeftLine(texts_.timeLeft, units_.EstimateAt(percent, clock_.UnbiasedTime())), limit);
 }
 
-void Station::QueueRow(std::optional<HistoryRow> row) {
+void UnitLog::QueueRow(std::optional<HistoryRow> row) {
   if (!row) return;
   if (historyRows_.size() >= kMaxWaitingRows) {
     historyRows_.pop_front();
     ++historyDropped_;
-    if (!std::exchange(droppedTold_, true)) ReportError(Filled(recordTexts_.dropped, {ini_.Path(kHistoryCsv)}));
+    if (!std::exchange(droppedTold_, true)) reports_.ReportError(Filled(texts_.record.dropped, {ini_.Path(kHistoryCsv)}));
   }
   historyRows_.push_back(HistoryLine(*row));
 }
 
-void Station::WriteHistory() {
+void UnitLog::WriteHistory() {
   const std::wstring path = ini_.Path(kHistoryCsv);
   const std::size_t waiting = historyRows_.size();
   while (!historyRows_.empty()) {
-    const AppendResult result = record_->Append(path, HistoryHeader(), historyRows_.front());
+    const AppendResult result = file_->Append(path, HistoryHeader(), historyRows_.front());
     // A file held shut by another program (a spreadsheet that has it open) is no fault.
     if (result == AppendResult::Held) break;
     // A failure is told once, with its cause, until a row is written again; where the folder
     // takes no new file, the one message about the folder tells it.
-    OwnWrite(result == AppendResult::Written, NotWrittenText(recordTexts_, result, path), historyFailing_);
+    reports_.OwnWrite(result == AppendResult::Written, NotWrittenText(texts_.record, result, path), history_);
     if (result != AppendResult::Written) break;
     historyRows_.pop_front();
     droppedTold_ = false;
@@ -90,9 +77,9 @@ void Station::WriteHistory() {
   if (waitingFileKept_ && historyRows_.size() < waiting) KeepWaitingRows();
 }
 
-void Station::LoadWaitingRows() {
-  if (!record_) return;
-  const std::optional<std::string> bytes = record_->ReadAll(ini_.Path(kHistoryWaitingCsv));
+void UnitLog::LoadWaitingRows() {
+  if (!file_) return;
+  const std::optional<std::string> bytes = file_->ReadAll(ini_.Path(kHistoryWaitingCsv));
   if (!bytes) return;
   waitingFileKept_ = true;
   // Every line but the header goes on as it stands: a line that is no row is still the user's.
@@ -112,15 +99,15 @@ void Station::LoadWaitingRows() {
   }
 }
 
-void Station::KeepWaitingRows() {
+void UnitLog::KeepWaitingRows() {
   const std::wstring path = ini_.Path(kHistoryWaitingCsv);
   if (historyRows_.empty()) {
-    if (waitingFileKept_) waitingFileKept_ = !record_->Delete(path);
+    if (waitingFileKept_) waitingFileKept_ = !file_->Delete(path);
     return;
   }
   std::string bytes = HistoryHeader();
   for (const std::string& row : historyRows_) bytes += row;
-  if (record_->Replace(path, bytes)) waitingFileKept_ = true;
+  if (file_->Replace(path, bytes)) waitingFileKept_ = true;
 }
 
 }  // namespace vantor

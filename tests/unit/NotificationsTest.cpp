@@ -76,7 +76,7 @@ TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
     SetIni(L"sound", L"filename1", c.file1);
     SetIni(L"sound", L"filename2", L"s2.wav");
     for (auto [key, value] : {std::pair{L"quiet", c.quiet}, {L"quietfrom", c.from}, {L"quietto", c.to}}) SetIni(L"sound", key, value);
-    capture.now.hour = c.hour, capture.now.minute = c.minute;
+    clock.local.hour = c.hour, clock.local.minute = c.minute;
     Watch(c.save);
     files.stamps[kSaveFile] = 500;
     Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, s, capture, links, priorities}};
@@ -96,7 +96,7 @@ TEST_F(StationSoundTest, TheQuietHoursFollowTheClockAtEachChange) {
   station.Form_Load();
   StartAgent(0);
   const int ticks[][3] = {{23, 0, 20}, {3, 0, 40}, {6, 59, 60}, {7, 0, 80}, {12, 0, 100}, {22, 59, 120}};  // h, m, bar
-  for (const auto& [hour, minute, bar] : ticks) capture.now.hour = hour, capture.now.minute = minute, Tick(bar);
+  for (const auto& [hour, minute, bar] : ticks) clock.local.hour = hour, clock.local.minute = minute, Tick(bar);
   EXPECT_EQ(sound.played, Played(3, L"s1.wav")) << "three changes in the quiet hours, three after them";
 }
 

@@ -1,0 +1,97 @@
+#include "station/core/IconPlaces.h"
+
+#include "common/core/Convert.h"
+#include "station/core/IconWindowPlace.h"
+
+namespace vantor {
+
+void IconPlaces::LoadWindowState() {
+  const auto position = [](const std::wstring& text) {
+    return text.empty() ? 0 : RoundToInt32(WholeNumber(text));
+  };
+  WindowTop = position(ini_.GetIniValue(L"window", L"top"));
+  WindowLeft = position(ini_.GetIniValue(L"window", L"left"));
+  WindowShown = FlagRule1(ini_.GetIniValue(L"visible", L"window"));
+  TrayShown = FlagRule0(ini_.GetIniValue(L"visible", L"tasktray"));
+  DeleteUDAicon = FlagRule1(ini_.GetIniValue(L"menu", L"deleteUDAicon"));
+  loaded_ = true;
+}
+
+void IconPlaces::SaveWindowState() {
+  const bool written = ini_.SetIniValue(L"window", L"top", std::to_wstring(WindowTop)) &&
+                       ini_.SetIniValue(L"window", L"left", std::to_wstring(WindowLeft)) &&
+                       ini_.SetIniValue(L"visible", L"window", showWindow_ ? L"1" : L"0") &&
+                       ini_.SetIniValue(L"visible", L"tasktray", showIcon_ ? L"1" : L"0");
+  reports_.OwnIniWrite(written, L"SaveWindowState");
+}
+
+void IconPlaces::PlaceIconWindow(bool show) {
+  const WindowPlace stored = ScreenFromStored({WindowLeft, WindowTop}, host_.ScreenDpi());
+  const WindowPlace place = ReachablePlace(stored, host_.WindowWidth(), host_.WindowHeight(), host_.Monitors());
+  host_.MoveWindowTo(place.left, place.top);
+  if (show) host_.ShowWindow(true);
+}
+
+void IconPlaces::ShowStoredWindow() {
+  PlaceIconWindow();
+  showWindow_ = WindowShown;
+  host_.ShowWindow(WindowShown);
+}
+
+bool IconPlaces::ShowStoredTray() {
+  showIcon_ = TrayShown;
+  if (!WindowShown && !TrayShown) {
+    // Nothing would be visible: the tray icon is shown all the same.
+    showWindowEnabled_ = false;
+    showIcon_ = true;
+  }
+  return showIcon_;
+}
+
+bool IconPlaces::ToggleWindow() {
+  if (!showWindow_) {
+    PlaceIconWindow(true);
+    WindowShown = true;
+    showWindow_ = true;
+    return false;
+  }
+  host_.ShowWindow(false);
+  WindowShown = false;
+  showWindow_ = false;
+  if (showIcon_) return false;
+  TrayShown = true;
+  showIcon_ = true;
+  return true;
+}
+
+bool IconPlaces::ToggleTray() {
+  if (!showIcon_) {
+    TrayShown = true;
+    showIcon_ = true;
+    return true;
+  }
+  TrayShown = false;
+  showIcon_ = false;
+  if (!showWindow_) {
+    PlaceIconWindow(true);
+    WindowShown = true;
+    showWindow_ = true;
+  }
+  return false;
+}
+
+void IconPlaces::Drag() {
+  const WindowPlace before{host_.WindowLeft(), host_.WindowTop()};
+  host_.DragWindow();
+  // Only a move is stored: a click keeps the stored place even where the window was
+  // brought onto the screen from somewhere else.
+  const WindowPlace after{host_.WindowLeft(), host_.WindowTop()};
+  if (after != before) {
+    const WindowPlace stored = StoredFromScreen(after, host_.ScreenDpi());
+    WindowLeft = stored.left;
+    WindowTop = stored.top;
+  }
+  SaveWindowState();
+}
+
+}  // namespace vantor
