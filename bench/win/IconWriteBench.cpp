@@ -8,7 +8,7 @@
 #include "common/core/IcoFile.h"
 #include "common/core/IconComposer.h"
 #include "common/win/Handle.h"
-#include "station/win/TrayIcon.h"
+#include "station/win/WinIconFile.h"
 #include "tests/support/Harness.h"
 
 namespace vantor::bench {
@@ -56,10 +56,10 @@ IconWriteFigures RunIconWriteBench() {
   const auto runs = HexRuns();
   figures.runs = static_cast<int>(runs.size());
 
-  TrayIcon tray(::GetModuleHandleW(nullptr));
+  WinIconFile iconFile;
   bool ok = true;
   const std::vector<double> us =
-      SideBySide({[&] { ok = tray.WriteIconFile(single, bytes) && ok; }, [&] { ok = WriteInRuns(inRuns, bytes, runs) && ok; }});
+      SideBySide({[&] { ok = iconFile.WriteIconFile(single, bytes) && ok; }, [&] { ok = WriteInRuns(inRuns, bytes, runs) && ok; }});
   figures.singleUs = us[0];
   figures.runsUs = us[1];
   figures.sameBytes = ok && Holds(single, bytes) && Holds(inRuns, bytes);

@@ -6,7 +6,8 @@
 #include "common/win/WinTextFiles.h"
 #include "station/core/AgentSearch.h"
 #include "station/core/Station.h"
-#include "station/win/WinUnitRecord.h"
+#include "common/win/WinClock.h"
+#include "station/win/WinHistoryRecord.h"
 #include "station/win/WinWindows.h"
 #include "tests/unit/Fakes.h"
 
@@ -19,7 +20,7 @@ class CountingWindows : public WindowPort {
   explicit CountingWindows(WindowPort& inner) : inner_(inner) {}
   WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override {
     ++calls;
-    return inner_.FindWindow(className, title);
+    return found = inner_.FindWindow(className, title);
   }
   WindowHandle DesktopWindow() override { return inner_.DesktopWindow(); }
   WindowHandle GetWindow(WindowHandle window, WindowRelation relation) override {
@@ -32,7 +33,7 @@ class CountingWindows : public WindowPort {
   }
   int ClientWidth(WindowHandle window) override {
     ++calls;
-    return inner_.ClientWidth(window);
+    return width = inner_.ClientWidth(window);
   }
   std::uint32_t WindowProcessId(WindowHandle window) override {
     ++calls;
@@ -40,23 +41,32 @@ class CountingWindows : public WindowPort {
   }
   std::intptr_t EnterSpaceOf(WindowHandle window) override { return inner_.EnterSpaceOf(window); }
   void LeaveSpace(std::intptr_t previous) override { inner_.LeaveSpace(previous); }
+  void ShowWindow(WindowHandle window, ShowCommand command) override { inner_.ShowWindow(window, command); }
+  void SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) override {
+    inner_.SetWindowPos(window, topmost, at);
+  }
+  void SizeWindow(WindowHandle window, int width, int height) override { inner_.SizeWindow(window, width, height); }
+  bool Answers(WindowHandle window) override { return inner_.Answers(window); }
   int calls = 0;
+  WindowHandle found = 0;  // the last look's agent form, and its bar's width
+  int width = 0;
 
  private:
   WindowPort& inner_;
 };
 
-// A station over the real window, file, profile, bookmark and clock adapters in a fresh
+// A station over the real window, file, profile, bookmark, clock and record adapters in a fresh
 // program folder; the host, the icon and the rest are fakes, which a tick without a change of
 // the percentage does not reach. With `units`, it follows the running unit with the time left
-// switched on; without, it has no clock and neither follows nor records units.
+// switched on; without, it has no record and neither follows nor records units.
 class TickStation {
  public:
   explicit TickStation(bool units = true)
       : counting_(windows_),
         ini_((test::WriteBytes(folder_ / L"Vantor.ini", "[icon]\r\ntimeleft=1\r\n"), true)),
-        station_(StationPorts{counting_, files_, profile_, host_, icons_, processes_, folder_.Path(), sound_, capture_,
-                              links_, priorities_, L"", units ? &record_ : nullptr, {}}) {
+        station_(StationPorts{counting_, input_, screen_, clock_, tray_, iconFile_, pictures_, files_, profile_, host_,
+                              processes_, sound_, links_, priorities_, folder_.Path(), L"",
+                              units ? &record_ : nullptr, {}}) {
     station_.Form_Load();
     station_.timMain_Timer();  // the first tick takes the agent's percentage
   }
@@ -70,13 +80,18 @@ class TickStation {
   WinFiles files_;
   WinProfile profile_;
   WinTextFiles links_;
+  WinClock clock_;
+  test::CallLog log_;
+  test::FakeInput input_{log_};
+  test::FakeScreenCopy screen_{log_};
   test::FakeHost host_;
-  test::FakeIcons icons_;
+  test::FakeTray tray_;
+  test::FakeIconFile iconFile_;
+  test::FakePictures pictures_;
   test::FakeProcesses processes_;
   test::FakeSound sound_;
-  test::FakeCapture capture_;
   test::FakePriorities priorities_;
-  WinUnitRecord record_;
+  WinHistoryRecord record_;
   bool ini_;
   Station station_;
 };
@@ -92,8 +107,8 @@ std::vector<TickFigures> RunTickBench(const test::AgentDriver& agent, const std:
     TickStation tick, plain(false);
     Station& station = tick.Get();
     const auto agentForm = reinterpret_cast<WindowHandle>(agent.Form());
-    const std::int16_t percent = station.Percent;
-    figures.ready = desktop.Ready() && station.UDformhwnd == agentForm && percent != 0;
+    const std::int16_t percent = PercentOfWidth(tick.Windows().width);
+    figures.ready = desktop.Ready() && tick.Windows().found == agentForm && percent != 0;
 
     // The floor: the product's walk from the desktop, over the same (counted) real port as
     // the tick's, and nothing else.
@@ -119,8 +134,8 @@ std::vector<TickFigures> RunTickBench(const test::AgentDriver& agent, const std:
     figures.walkUs = us[1];
     figures.plainTickUs = us[2];
     // Both must still see the agent with the same percentage, or the figures mean nothing.
-    figures.ready = figures.ready && found == agentForm && station.Percent == percent &&
-                    station.UDformhwnd == agentForm;
+    figures.ready = figures.ready && found == agentForm && PercentOfWidth(tick.Windows().width) == percent &&
+                    tick.Windows().found == agentForm;
     results.push_back(figures);
   }
   return results;

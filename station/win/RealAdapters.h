@@ -9,26 +9,35 @@
 #include "common/win/WinSound.h"
 #include "common/win/WinTextFiles.h"
 #include "station/win/StationWindow.h"
+#include "common/win/WinClock.h"
+#include "common/win/WinPicture.h"
 #include "station/win/WinCapture.h"
-#include "station/win/WinUnitRecord.h"
+#include "station/win/WinHistoryRecord.h"
+#include "station/win/WinIconFile.h"
+#include "station/win/WinInput.h"
 #include "station/win/WinWindows.h"
 
 namespace vantor {
 
 struct RealAdapters {
   StationAdapters For(const std::wstring& folder) {
-    return StationAdapters{windows, files, profile, processes, sound, capture, links, priorities, folder, &record};
+    return StationAdapters{windows,   input, screen, clock,      iconFile, pictures, files,
+                           profile,   processes, sound, links, priorities, folder,   &history};
   }
 
   WinWindows windows;
+  WinInput input;
+  WinCapture screen;
+  WinClock clock;
+  WinIconFile iconFile;
+  WinPictures pictures;
   WinFiles files;
   WinProfile profile;
   WinProcesses processes;
   WinSound sound;
-  WinCapture capture;
   WinTextFiles links;
   WinPriorities priorities;
-  WinUnitRecord record;
+  WinHistoryRecord history;
 };
 
 }  // namespace vantor

@@ -45,12 +45,11 @@ void Guarded(F&& f) {
 StationWindow::StationWindow(HINSTANCE instance, const StationAdapters& a)
     : instance_(instance),
       tray_(instance),
-      station_(std::make_unique<Station>(StationPorts{a.windows, a.files, a.profile, *this, tray_, a.processes, a.folder,
-                                                      a.sound, a.capture, a.links, a.priorities,
-                                                      NamingFolder(LoadText(instance, IDS_FOLDER_NOT_WRITABLE),
-                                                                   a.folder),
-                                                      a.record, TimeLeftTextsOf(instance),
-                                                      RecordTextsOf(instance)})) {
+      station_(std::make_unique<Station>(StationPorts{
+          a.windows, a.input, a.screen, a.clock, tray_, a.iconFile, a.pictures, a.files, a.profile, *this, a.processes,
+          a.sound, a.links, a.priorities, a.folder,
+          NamingFolder(LoadText(instance, IDS_FOLDER_NOT_WRITABLE), a.folder), a.history,
+          UnitLogTexts{TimeLeftTextsOf(instance), RecordTextsOf(instance)}})) {
   tray_.SetEvents({[this](int message) { Guarded([&] { station_->picIcon_MouseMove(message); }); },
                    [this] { Guarded([&] { station_->OnTaskbarCreated(); }); }});
   timers_[StationTimer::Main] = {false, 1000};
@@ -254,21 +253,19 @@ void StationWindow::ShowMessage(const std::wstring& text) {
   ::MessageBoxW(hwnd_, text.c_str(), L"Vantor", MB_OK | MB_SETFOREGROUND);
 }
 
-std::wstring StationWindow::DateTimeText(FileStamp stamp) {
-  // The general format: short date and long time; the date part of the zero time is left out.
-  SYSTEMTIME st{};
-  if (stamp > 0) {
-    ULARGE_INTEGER ticks{};
-    ticks.QuadPart = static_cast<ULONGLONG>(stamp) * 10000000ULL;
-    FILETIME ft{ticks.LowPart, ticks.HighPart};
-    ::FileTimeToSystemTime(&ft, &st);
+void StationWindow::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
+
+void StationWindow::PumpPending() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Kept for the main loop, which ends the program.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
   }
-  wchar_t date[80] = L"", time[80] = L"";
-  ::GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, 80);
-  if (stamp <= 0) return time;
-  ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, 80);
-  if (st.wHour == 0 && st.wMinute == 0 && st.wSecond == 0) return date;
-  return std::wstring(date) + L" " + time;
 }
 
 void StationWindow::ShowError(const std::wstring& text) {

@@ -19,15 +19,19 @@ inline constexpr wchar_t kStationClass[] = L"VantorStation";
 // The adapters the station uses besides the station window and its tray icon.
 struct StationAdapters {
   WindowPort& windows;
+  InputPort& input;
+  ScreenCopyPort& screen;
+  ClockPort& clock;
+  IconFilePort& iconFile;
+  PicturePort& pictures;
   FilePort& files;
   ProfilePort& profile;
   ProcessPort& processes;
   SoundPort& sound;
-  CapturePort& capture;
   LinkFilePort& links;
   PriorityPort& priorities;
   std::wstring folder;
-  UnitRecordPort* record = nullptr;
+  HistoryFilePort* history = nullptr;
 };
 
 class StationWindow : public StationHost {
@@ -61,9 +65,10 @@ class StationWindow : public StationHost {
   void DragWindow() override;
   void ShowPopupMenu(bool fromTray) override;
   void ShowMessage(const std::wstring& text) override;
-  std::wstring DateTimeText(FileStamp stamp) override;
   void ShowStopMessage(const std::wstring& text) override;
   std::intptr_t ShellOpen(const std::wstring& file) override;
+  void Sleep(int milliseconds) override;
+  void PumpPending() override;
   void Quit() override;
 
  private:

@@ -9,7 +9,6 @@
 #include "common/win/Dpi.h"
 #include "common/win/Handle.h"
 #include "common/win/ScreenDc.h"
-#include "common/win/WinPicture.h"
 #include "station/win/Owners.h"
 
 namespace vantor {
@@ -116,16 +115,6 @@ LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-bool TrayIcon::WriteIconFile(const std::wstring& path, const IcoBytes& bytes) {
-  // Opened without truncation: the same bytes land at the same place every time.
-  OwnedFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  DWORD written = 0;
-  return ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-}
-
 bool TrayIcon::PublishIcon(const IcoBytes& bytes) {
   // The file's one image as the file holds it, read as the system reads an icon file's image.
   IcoBytes image = bytes;
@@ -183,6 +172,5 @@ bool TrayIcon::NotifyIcon(NotifyMode mode, const NotifyRecord& record) {
   return ok;
 }
 
-std::optional<Picture> TrayIcon::LoadPicture(const std::wstring& path) { return LoadBitmapPicture(path); }
 
 }  // namespace vantor

@@ -1,6 +1,5 @@
 // The published icon and the notification area: a hidden window that owns the tray records
-// and receives their events, the icon made from the icon file's bytes, and the icon files
-// and pictures themselves.
+// and receives their events, and the icon made from the icon file's bytes.
 #pragma once
 
 #include "common/win/Windows.h"
@@ -8,11 +7,11 @@
 #include <functional>
 #include <optional>
 
-#include "station/core/IconPort.h"
+#include "station/core/TrayPort.h"
 
 namespace vantor {
 
-class TrayIcon : public IconPort {
+class TrayIcon : public TrayPort {
  public:
   struct Events {
     std::function<void(int)> mouse;        // the tray's mouse message
@@ -28,10 +27,8 @@ class TrayIcon : public IconPort {
   HWND Window() const { return hwnd_; }
   HICON Icon() const { return icon_; }
 
-  bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) override;
   bool PublishIcon(const IcoBytes& bytes) override;
   bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override;
-  std::optional<Picture> LoadPicture(const std::wstring& path) override;
 
  private:
   static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

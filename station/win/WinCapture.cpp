@@ -13,69 +13,7 @@ HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 int Stride(int width) { return (width * 3 + 3) & ~3; }
 
-constexpr ULONGLONG kPlaceBoundMs = 500;
-constexpr UINT kAnswerBoundMs = 300;
-
 }  // namespace
-
-// The agent's window thread may stop answering at any moment: every request to it is queued
-// for that thread (ShowWindowAsync, SWP_ASYNCWINDOWPOS) and never waits for it.
-void WinCapture::ShowWindow(WindowHandle window, ShowCommand command) {
-  const int show[] = {SW_HIDE, SW_SHOWNORMAL, SW_MINIMIZE};
-  ::ShowWindowAsync(Hwnd(window), show[static_cast<int>(command)]);
-}
-
-void WinCapture::SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) {
-  const HWND hwnd = Hwnd(window);
-  ::SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 758, 514,
-                 SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
-  // What follows (a copy of the screen, a click) needs the window in its place: watch for it
-  // from outside, for a bounded time.
-  const auto placed = [&] {
-    RECT rect{};
-    const bool isTopmost = (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    return ::GetWindowRect(hwnd, &rect) && rect.left == at.x && rect.top == at.y && isTopmost == topmost;
-  };
-  const ULONGLONG until = ::GetTickCount64() + kPlaceBoundMs;
-  while (::IsWindow(hwnd) && !placed() && ::GetTickCount64() < until) ::Sleep(5);
-}
-
-void WinCapture::SizeWindow(WindowHandle window, int width, int height) {
-  ::SetWindowPos(Hwnd(window), HWND_TOP, 0, 0, width, height, SWP_NOMOVE | SWP_ASYNCWINDOWPOS);
-}
-
-bool WinCapture::Answers(WindowHandle window) {
-  DWORD_PTR result = 0;
-  return ::SendMessageTimeoutW(Hwnd(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerBoundMs,
-                               &result) != 0;
-}
-
-void WinCapture::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
-
-void WinCapture::DoEvents() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Kept for the main loop, which ends the program.
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
-
-ScreenPoint WinCapture::GetCursorPos() {
-  POINT point{};
-  ::GetCursorPos(&point);
-  return {point.x, point.y};
-}
-
-void WinCapture::SetCursorPos(ScreenPoint point) { ::SetCursorPos(point.x, point.y); }
-
-void WinCapture::MouseEvent(MouseAction action) {
-  ::mouse_event(action == MouseAction::LeftDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-}
 
 std::optional<ScreenRect> WinCapture::WindowPixels(WindowHandle window) {
   const PerMonitorDpi screenPixels;
@@ -136,12 +74,6 @@ void WinCapture::ClearPicture() {
   bitmap_.Reset();
   bits_ = nullptr;
   width_ = height_ = 0;
-}
-
-LocalTime WinCapture::Now() {
-  SYSTEMTIME t{};
-  ::GetLocalTime(&t);
-  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
 
 }  // namespace vantor

@@ -1,4 +1,4 @@
-// The window port over user32.
+// The agent's windows over user32: read, walked and moved.
 #pragma once
 
 #include "station/core/WindowPort.h"
@@ -13,6 +13,10 @@ class WinWindows : public WindowPort {
   WindowHandle GetDlgItem(WindowHandle window, int id) override;
   int ClientWidth(WindowHandle window) override;
   std::uint32_t WindowProcessId(WindowHandle window) override;
+  void ShowWindow(WindowHandle window, ShowCommand command) override;
+  void SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) override;
+  void SizeWindow(WindowHandle window, int width, int height) override;
+  bool Answers(WindowHandle window) override;
   std::intptr_t EnterSpaceOf(WindowHandle window) override;
   void LeaveSpace(std::intptr_t previous) override;
 

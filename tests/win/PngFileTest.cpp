@@ -7,6 +7,7 @@
 
 #include "station/win/PngFile.h"
 #include "station/win/WinCapture.h"
+#include "station/win/WinWindows.h"
 #include "tests/support/Harness.h"
 #include "tests/support/PngRead.h"
 
@@ -93,8 +94,9 @@ TEST(ScreenCopy, CopiesTheScreenAtTheOriginAndSavesNothingOnceCleared) {
                     nullptr, nullptr);
   ASSERT_NE(window, nullptr);
   WinCapture capture;
-  capture.ShowWindow(reinterpret_cast<WindowHandle>(window), ShowCommand::ShowNormal);
-  capture.SetWindowPos(reinterpret_cast<WindowHandle>(window), true, {0, 0});
+  WinWindows windows;
+  windows.ShowWindow(reinterpret_cast<WindowHandle>(window), ShowCommand::ShowNormal);
+  windows.SetWindowPos(reinterpret_cast<WindowHandle>(window), true, {0, 0});
   RECT rect{};
   ::GetWindowRect(window, &rect);
   EXPECT_EQ(rect.left, 0);

@@ -6,7 +6,7 @@
 
 #include "common/core/History.h"
 #include "common/win/WinTextFiles.h"
-#include "station/win/WinUnitRecord.h"
+#include "station/win/WinHistoryRecord.h"
 #include "tests/support/Harness.h"
 
 namespace vantor {
@@ -155,7 +155,7 @@ TEST(TextFiles, OnlyTextThatSurvivesTheAnsiCodePageFits) {
 // the side file of rows that wait, replaced whole and removed.
 TEST(TextFiles, TheRecordGoesOnInItsOwnEncodingAndSaysWhyARowCannotGoIn) {
   test::TempFolder folder{L"record"};
-  WinUnitRecord record;
+  WinHistoryRecord record;
   const std::wstring path = folder / L"history.csv";
   const std::string row = ToUtf8(L"オパール,2004-03-07 09:05:03,2004-03-07 15:10:00,21897,1,100,finished\r\n");
   ASSERT_EQ(record.Append(path, HistoryHeader(), row), AppendResult::Written);

@@ -8,7 +8,9 @@
 #include "common/win/Dib.h"
 #include "common/win/Dpi.h"
 #include "common/win/Windows.h"
+#include "common/win/WinPicture.h"
 #include "station/win/TrayIcon.h"
+#include "station/win/WinIconFile.h"
 #include "tests/support/Harness.h"
 
 #include <psapi.h>
@@ -44,6 +46,8 @@ class TrayIconTest : public ::testing::Test {
  protected:
   test::TempFolder folder{L"tray"};
   TrayIcon tray{::GetModuleHandleW(nullptr)};
+  WinIconFile iconFile;
+  WinPictures pictures;
   std::wstring ico = folder / L"temp.ico";
 };
 
@@ -51,7 +55,7 @@ TEST_F(TrayIconTest, TheIconFilesBytesArePublishedAsTheCanvas) {
   MainSettings look;
   look.ColorBack = 0x204060;
   const Canvas canvas = ComposeIcon(look, 37, nullptr, true);
-  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(canvas)));
+  ASSERT_TRUE(iconFile.WriteIconFile(ico, EncodeIco(canvas)));
   EXPECT_EQ(test::ReadBytes(ico).size(), kIcoFileSize);
   ASSERT_TRUE(tray.PublishIcon(EncodeIco(canvas)));
   ICONINFO info{};
@@ -69,7 +73,7 @@ TEST_F(TrayIconTest, TheIconFilesBytesArePublishedAsTheCanvas) {
 
 TEST_F(TrayIconTest, ALongerFileKeepsItsTail) {
   test::WriteBytes(ico, std::string(2000, '\x5A'));
-  ASSERT_TRUE(tray.WriteIconFile(ico, EncodeIco(Canvas(0x0000FF))));
+  ASSERT_TRUE(iconFile.WriteIconFile(ico, EncodeIco(Canvas(0x0000FF))));
   const std::string bytes = test::ReadBytes(ico);
   ASSERT_EQ(bytes.size(), 2000u);
   EXPECT_EQ(bytes.substr(62, 3), std::string("\x00\x00\xFF", 3));
@@ -77,7 +81,7 @@ TEST_F(TrayIconTest, ALongerFileKeepsItsTail) {
 }
 
 TEST_F(TrayIconTest, UnwritableFilesAndBytesThatAreNoIconFail) {
-  EXPECT_FALSE(tray.WriteIconFile(folder / L"missing\\temp.ico", EncodeIco(Canvas())));
+  EXPECT_FALSE(iconFile.WriteIconFile(folder / L"missing\\temp.ico", EncodeIco(Canvas())));
   EXPECT_FALSE(tray.PublishIcon(IcoBytes{}));
   EXPECT_EQ(tray.Icon(), nullptr);
 }
@@ -158,7 +162,7 @@ TEST_F(TrayIconTest, PicturesLoadFromBitmapFiles) {
   bmp += std::string("\x00\x00\xFF\x00\xFF\x00\x00\x00", 8);  // bottom row: red, green, padding
   bmp += std::string("\xFF\x00\x00\xFF\xFF\xFF\x00\x00", 8);  // top row: blue, white, padding
   test::WriteBytes(folder / L"pic.bmp", bmp);
-  const auto picture = tray.LoadPicture(folder / L"pic.bmp");
+  const auto picture = pictures.LoadPicture(folder / L"pic.bmp");
   ASSERT_TRUE(picture.has_value());
   EXPECT_EQ(picture->Width(), 2);
   EXPECT_EQ(picture->Pixel(0, 1), 0x0000FFu);  // red
@@ -166,8 +170,8 @@ TEST_F(TrayIconTest, PicturesLoadFromBitmapFiles) {
   EXPECT_EQ(picture->Pixel(0, 0), 0xFF0000u);  // blue
   EXPECT_EQ(picture->Pixel(1, 0), 0xFFFFFFu);
   test::WriteBytes(folder / L"fake.bmp", "GIF89a");
-  EXPECT_FALSE(tray.LoadPicture(folder / L"fake.bmp").has_value());
-  EXPECT_FALSE(tray.LoadPicture(folder / L"none.bmp").has_value());
+  EXPECT_FALSE(pictures.LoadPicture(folder / L"fake.bmp").has_value());
+  EXPECT_FALSE(pictures.LoadPicture(folder / L"none.bmp").has_value());
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "station/core/AgentSearch.h"
-#include "station/core/Station.h"
+#include "station/core/AgentGauge.h"
 #include "station/win/WinWindows.h"
 #include "tests/support/Harness.h"
-#include "tests/unit/Fakes.h"
 
 namespace vantor {
 namespace {
@@ -46,30 +45,24 @@ TEST_F(WindowWalkTest, FindsTheFormAndTheSecondWindowOfTheAgent) {
   EXPECT_EQ(windows.ClientWidth(windows.GetDlgItem(windows.GetDlgItem(form, 9), 10)), 113);
 }
 
-TEST_F(WindowWalkTest, TheTickMeasuresZeroHalfAndFull) {
-  // Real windows, everything else faked.
-  test::StationFakes fakes;
-  StationPorts ports = fakes.Ports(L"C:\\nowhere");
-  Station station{StationPorts{windows, ports.files, ports.profile, ports.host, ports.icons, ports.processes,
-                               ports.programFolder, ports.sound, ports.capture, ports.links, ports.priorities}};
-  station.Form_Load();
-  station.timMain_Timer();
-  EXPECT_EQ(station.Percent, 50);
-  EXPECT_EQ(station.UDProcessID, agent.Id());
+TEST_F(WindowWalkTest, TheGaugeMeasuresZeroHalfAndFull) {
+  AgentGauge gauge{windows};
+  EXPECT_EQ(gauge.Measure(1), GaugeChange::Percent);
+  EXPECT_EQ(gauge.Percent(), 50);
+  EXPECT_EQ(windows.WindowProcessId(gauge.Form()), agent.Id());
+  EXPECT_NE(gauge.SecondWindow(), 0u);
   SetWidth(227);
-  station.timMain_Timer();
-  EXPECT_EQ(station.Percent, 100);
+  EXPECT_EQ(gauge.Measure(1), GaugeChange::Percent);
+  EXPECT_EQ(gauge.Percent(), 100);
   SetWidth(0);
-  station.timMain_Timer();
-  EXPECT_EQ(station.Percent, 0);
-  EXPECT_EQ(station.ZeroTicks, 0);
-  station.timMain_Timer();
-  EXPECT_EQ(station.ZeroTicks, 1);
+  EXPECT_EQ(gauge.Measure(1), GaugeChange::Percent);
+  EXPECT_EQ(gauge.Measure(1), GaugeChange::None) << "one look at 0 % within the threshold";
+  EXPECT_EQ(gauge.Measure(1), GaugeChange::BlinkOn) << "then it backs off";
 
   agent.Terminate();
-  station.timMain_Timer();
-  EXPECT_EQ(station.Percent, 0);
-  EXPECT_TRUE(station.NoAgentShown);
+  EXPECT_EQ(gauge.Measure(1), GaugeChange::AgentGone);
+  EXPECT_EQ(gauge.Percent(), 0);
+  EXPECT_EQ(gauge.Measure(1), GaugeChange::None) << "told once";
 }
 
 TEST_F(WindowWalkTest, NoHandleGivesNoWidth) {

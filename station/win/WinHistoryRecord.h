@@ -1,15 +1,12 @@
-// The clock of the time left and the record's file: the unbiased interrupt time (which stops
-// while the computer sleeps), the local time, and appends to history.csv.
+// The record's file over kernel32: appends to history.csv, and its side file.
 #pragma once
 
-#include "station/core/UnitRecordPort.h"
+#include "station/core/HistoryFilePort.h"
 
 namespace vantor {
 
-class WinUnitRecord : public UnitRecordPort {
+class WinHistoryRecord : public HistoryFilePort {
  public:
-  std::uint64_t UnbiasedTime() override;
-  LocalTime LocalNow() override;
   // Opens the file for appending only, so that every write lands after what it holds, and
   // shares it for reading alone: a reader sees whole rows, a program that holds it shut makes
   // the open fail (Held). A write that goes in only in part is cut off again.

@@ -1,4 +1,4 @@
-#include "station/win/WinUnitRecord.h"
+#include "station/win/WinHistoryRecord.h"
 
 #include <algorithm>
 
@@ -66,19 +66,7 @@ void CutBack(const std::wstring& path, std::int64_t size) {
 
 }  // namespace
 
-std::uint64_t WinUnitRecord::UnbiasedTime() {
-  ULONGLONG time = 0;
-  ::QueryUnbiasedInterruptTime(&time);
-  return time;
-}
-
-LocalTime WinUnitRecord::LocalNow() {
-  SYSTEMTIME t{};
-  ::GetLocalTime(&t);
-  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
-}
-
-AppendResult WinUnitRecord::Append(const std::wstring& path, const std::string& header, const std::string& row) {
+AppendResult WinHistoryRecord::Append(const std::wstring& path, const std::string& header, const std::string& row) {
   // Windows refuses to write a read-only file to everyone, its owner and administrators too;
   // asked first, the attribute gives the same answer where a file system would not enforce it.
   if (ReadOnlyFile(path)) return AppendResult::ReadOnly;
@@ -104,15 +92,15 @@ AppendResult WinUnitRecord::Append(const std::wstring& path, const std::string& 
   return Cause(path, error);
 }
 
-std::optional<std::string> WinUnitRecord::ReadAll(const std::wstring& path) {
+std::optional<std::string> WinHistoryRecord::ReadAll(const std::wstring& path) {
   std::string bytes;
   if (ReadBytes(path, bytes) != TextReadOutcome::Whole) return std::nullopt;
   return bytes;
 }
 
-bool WinUnitRecord::Replace(const std::wstring& path, const std::string& bytes) { return ReplaceBytes(path, bytes); }
+bool WinHistoryRecord::Replace(const std::wstring& path, const std::string& bytes) { return ReplaceBytes(path, bytes); }
 
-bool WinUnitRecord::Delete(const std::wstring& path) {
+bool WinHistoryRecord::Delete(const std::wstring& path) {
   return ::DeleteFileW(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
