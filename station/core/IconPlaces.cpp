@@ -26,16 +26,16 @@ void IconPlaces::SaveWindowState() {
 }
 
 void IconPlaces::PlaceIconWindow(bool show) {
-  const WindowPlace stored = ScreenFromStored({WindowLeft, WindowTop}, host_.ScreenDpi());
-  const WindowPlace place = ReachablePlace(stored, host_.WindowWidth(), host_.WindowHeight(), host_.Monitors());
-  host_.MoveWindowTo(place.left, place.top);
-  if (show) host_.ShowWindow(true);
+  const WindowPlace stored = ScreenFromStored({WindowLeft, WindowTop}, window_.ScreenDpi());
+  const WindowPlace place = ReachablePlace(stored, window_.WindowWidth(), window_.WindowHeight(), window_.Monitors());
+  window_.MoveWindowTo(place.left, place.top);
+  if (show) window_.ShowWindow(true);
 }
 
 void IconPlaces::ShowStoredWindow() {
   PlaceIconWindow();
   showWindow_ = WindowShown;
-  host_.ShowWindow(WindowShown);
+  window_.ShowWindow(WindowShown);
 }
 
 bool IconPlaces::ShowStoredTray() {
@@ -55,7 +55,7 @@ bool IconPlaces::ToggleWindow() {
     showWindow_ = true;
     return false;
   }
-  host_.ShowWindow(false);
+  window_.ShowWindow(false);
   WindowShown = false;
   showWindow_ = false;
   if (showIcon_) return false;
@@ -81,13 +81,13 @@ bool IconPlaces::ToggleTray() {
 }
 
 void IconPlaces::Drag() {
-  const WindowPlace before{host_.WindowLeft(), host_.WindowTop()};
-  host_.DragWindow();
+  const WindowPlace before{window_.WindowLeft(), window_.WindowTop()};
+  window_.DragWindow();
   // Only a move is stored: a click keeps the stored place even where the window was
   // brought onto the screen from somewhere else.
-  const WindowPlace after{host_.WindowLeft(), host_.WindowTop()};
+  const WindowPlace after{window_.WindowLeft(), window_.WindowTop()};
   if (after != before) {
-    const WindowPlace stored = StoredFromScreen(after, host_.ScreenDpi());
+    const WindowPlace stored = StoredFromScreen(after, window_.ScreenDpi());
     WindowLeft = stored.left;
     WindowTop = stored.top;
   }

@@ -6,13 +6,13 @@
 
 #include "common/core/IniFile.h"
 #include "station/core/Reports.h"
-#include "station/core/StationHost.h"
+#include "station/core/IconWindowPort.h"
 
 namespace vantor {
 
 class IconPlaces {
  public:
-  IconPlaces(StationHost& host, IniFile& ini, Reports& reports) : host_(host), ini_(ini), reports_(reports) {}
+  IconPlaces(IconWindowPort& window, IniFile& ini, Reports& reports) : window_(window), ini_(ini), reports_(reports) {}
   IconPlaces(const IconPlaces&) = delete;
   IconPlaces& operator=(const IconPlaces&) = delete;
 
@@ -48,7 +48,7 @@ class IconPlaces {
   // place cannot be reached; then shows it if `show`.
   void PlaceIconWindow(bool show = false);
 
-  StationHost& host_;
+  IconWindowPort& window_;
   IniFile& ini_;
   Reports& reports_;
   // The stored place in pixels of 1/96 inch (15 twips) at every scaling (IconWindowPlace

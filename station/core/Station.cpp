@@ -12,6 +12,7 @@ Station::Station(const StationPorts& ports)
       clock_(ports.clock),
       files_(ports.files),
       host_(ports.host),
+      iconWindow_(ports.iconWindow),
       tray_(ports.tray),
       iconFile_(ports.iconFile),
       pictures_(ports.pictures),
@@ -21,7 +22,7 @@ Station::Station(const StationPorts& ports)
       ini_(ports.profile, ports.programFolder),
       reports_(ports.host, ports.files, ports.programFolder, ports.unwritableFolderText),
       gauge_(ports.windows),
-      places_(ports.host, ini_, reports_),
+      places_(ports.iconWindow, ini_, reports_),
       notifications_(ports.sound, ports.clock, ports.files, settings_, reports_),
       capturer_({ports.windows, ports.input, ports.screen, ports.host, ports.clock}, gauge_, settings_),
       units_(ports.history, ports.clock, ini_, settings_, reports_, ports.unitTexts) {}
@@ -37,8 +38,8 @@ void Station::Form_Load() {
     units_.LoadWaitingRows();
     const std::int16_t kind = host_.GetOSKind();
     OldShell = (kind == kOsNtBefore5 || kind == kOsNt5OrLater) ? 0 : 1;
-    host_.SetWindowTop(1);
-    host_.SizeAndHide();
+    iconWindow_.SetWindowTop(1);
+    iconWindow_.SizeAndHide();
     VantorIniStamp.Prime(files_, ini_.Path(kVantorIni));
     const std::wstring priorityIni = ini_.Path(kPriorityIni);
     // A delete counts once the file is gone: on a read-only share some systems report success.

@@ -23,6 +23,7 @@
 #include "station/core/ChangeStamp.h"
 #include "station/core/IconFilePort.h"
 #include "station/core/IconPlaces.h"
+#include "station/core/IconWindowPort.h"
 #include "station/core/Notifications.h"
 #include "station/core/Reports.h"
 #include "station/core/StationHost.h"
@@ -43,6 +44,7 @@ struct StationPorts {
   FilePort& files;
   ProfilePort& profile;
   StationHost& host;
+  IconWindowPort& iconWindow;
   ProcessPort& processes;
   SoundPort& sound;
   LinkFilePort& links;
@@ -168,6 +170,7 @@ class Station {
   ClockPort& clock_;
   FilePort& files_;
   StationHost& host_;
+  IconWindowPort& iconWindow_;
   TrayPort& tray_;
   IconFilePort& iconFile_;
   PicturePort& pictures_;

@@ -1,14 +1,9 @@
-// What the station needs of its host: its own window (the icon window), timers, message
-// boxes, the pop-up menu, the shell and its thread.
+// What the station needs of its host: timers, message boxes, the pop-up menu, the shell, the
+// kind of system and the thread of its windows.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <vector>
-
-#include "common/core/Canvas.h"
-#include "common/core/Ports.h"
-#include "station/core/IconWindowPlace.h"
 
 namespace vantor {
 
@@ -23,25 +18,6 @@ class StationHost {
   virtual void SetTimerInterval(StationTimer timer, std::int32_t milliseconds) = 0;
   virtual std::int16_t GetOSKind() = 0;
 
-  // The icon window, which is the station form itself.
-  virtual void SetWindowTop(int mode) = 0;  // 0 not topmost, 1 topmost, other: nothing
-  virtual void SizeAndHide() = 0;           // 16 x 16 pixels, hidden
-  virtual void MoveWindowTo(std::int32_t left, std::int32_t top) = 0;
-  virtual void ShowWindow(bool visible) = 0;
-  virtual std::int32_t WindowLeft() = 0;
-  virtual std::int32_t WindowTop() = 0;
-  virtual std::int32_t WindowWidth() = 0;
-  virtual std::int32_t WindowHeight() = 0;
-  // The dots per inch of the screen pixels that the calls above and Monitors() work in.
-  virtual int ScreenDpi() = 0;
-  // The monitors of the desktop as they are now.
-  virtual std::vector<MonitorArea> Monitors() = 0;
-
-  // The face of the icon window and its tooltip.
-  virtual void ShowCanvas(const Canvas& canvas) = 0;
-  virtual void SetIconWindowTip(const std::wstring& text) = 0;
-  // Lets the window manager drag the icon window; returns when the drag has ended.
-  virtual void DragWindow() = 0;
   // Opens the pop-up menu at the mouse pointer; returns when it has closed. From the tray the station window first
   // becomes the foreground window and pending events run once.
   virtual void ShowPopupMenu(bool fromTray) = 0;

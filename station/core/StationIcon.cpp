@@ -28,7 +28,7 @@ void Station::ComposeIcon(bool backingOff) {
   Canvas canvas;
   try {
     canvas = vantor::ComposeIcon(settings_, gauge_.Percent(), picture_ ? &*picture_ : nullptr, backingOff);
-    host_.ShowCanvas(canvas);
+    iconWindow_.ShowCanvas(canvas);
   } catch (const std::exception&) {
     reports_.ReportError(ErrorText(L"ChangeIcon"));
     return;
@@ -40,7 +40,7 @@ void Station::ComposeIcon(bool backingOff) {
   Skipping([&] { GetTaskName(); });
   Skipping([&] { units_.Seen(gauge_.Form() != 0, gauge_.Percent(), TaskName); });
   Skipping([&] { SysTrayIcon(TooltipText(), NotifyMode::Modify); });
-  Skipping([&] { host_.SetIconWindowTip(TooltipText()); });
+  Skipping([&] { iconWindow_.SetIconWindowTip(TooltipText()); });
 }
 
 void Station::iconWrite(const IcoBytes& bytes) {
@@ -71,7 +71,7 @@ void Station::RefreshTooltip() {
     record.flags &= ~(kNifInfo | kNifRealtime | kNifIcon);
     tray_.NotifyIcon(NotifyMode::Modify, record);
   }
-  host_.SetIconWindowTip(tip);
+  iconWindow_.SetIconWindowTip(tip);
 }
 
 NotifyRecord Station::TrayRecord(const std::wstring& tip) const {

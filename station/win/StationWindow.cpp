@@ -46,7 +46,7 @@ StationWindow::StationWindow(HINSTANCE instance, const StationAdapters& a)
     : instance_(instance),
       tray_(instance),
       station_(std::make_unique<Station>(StationPorts{
-          a.windows, a.input, a.screen, a.clock, tray_, a.iconFile, a.pictures, a.files, a.profile, *this, a.processes,
+          a.windows, a.input, a.screen, a.clock, tray_, a.iconFile, a.pictures, a.files, a.profile, *this, *this, a.processes,
           a.sound, a.links, a.priorities, a.folder,
           NamingFolder(LoadText(instance, IDS_FOLDER_NOT_WRITABLE), a.folder), a.history,
           UnitLogTexts{TimeLeftTextsOf(instance), RecordTextsOf(instance)}})) {

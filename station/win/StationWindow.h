@@ -34,7 +34,7 @@ struct StationAdapters {
   HistoryFilePort* history = nullptr;
 };
 
-class StationWindow : public StationHost {
+class StationWindow : public StationHost, public IconWindowPort {
  public:
   StationWindow(HINSTANCE instance, const StationAdapters& adapters);
   StationWindow(const StationWindow&) = delete;
@@ -50,6 +50,14 @@ class StationWindow : public StationHost {
   void EnableTimer(StationTimer timer, bool enabled) override;
   void SetTimerInterval(StationTimer timer, std::int32_t milliseconds) override;
   std::int16_t GetOSKind() override;
+  void ShowPopupMenu(bool fromTray) override;
+  void ShowMessage(const std::wstring& text) override;
+  void ShowStopMessage(const std::wstring& text) override;
+  std::intptr_t ShellOpen(const std::wstring& file) override;
+  void Sleep(int milliseconds) override;
+  void PumpPending() override;
+  void Quit() override;
+  // IconWindowPort
   void SetWindowTop(int mode) override;
   void SizeAndHide() override;
   void MoveWindowTo(std::int32_t left, std::int32_t top) override;
@@ -63,13 +71,6 @@ class StationWindow : public StationHost {
   void ShowCanvas(const Canvas& canvas) override;
   void SetIconWindowTip(const std::wstring& text) override;
   void DragWindow() override;
-  void ShowPopupMenu(bool fromTray) override;
-  void ShowMessage(const std::wstring& text) override;
-  void ShowStopMessage(const std::wstring& text) override;
-  std::intptr_t ShellOpen(const std::wstring& file) override;
-  void Sleep(int milliseconds) override;
-  void PumpPending() override;
-  void Quit() override;
 
  private:
   RECT WindowRect() const;
