@@ -34,7 +34,6 @@ void Station::Form_Load() {
   try {
     StartupDone = false;
     LoadSettings();
-    ParseSchedules();
     units_.LoadWaitingRows();
     const std::int16_t kind = host_.GetOSKind();
     OldShell = (kind == kOsNtBefore5 || kind == kOsNt5OrLater) ? 0 : 1;
@@ -104,7 +103,12 @@ void Station::CheckSaveTimeStamp() {
   ChangeIcon();
 }
 
-void Station::LoadSettings() { vantor::LoadSettings(ini_, settings_, SettingsReader::Vantor); }
+void Station::LoadSettings() {
+  vantor::LoadSettings(ini_, settings_, SettingsReader::Vantor);
+  LoadIconPicture();
+  notifications_.ParseSchedule();
+  capturer_.ParseSchedules();
+}
 
 void Station::CheckVTRiniTimeStamp() {
   if (!reports_.StampChanged(VantorIniStamp, ini_.Path(kVantorIni), vantorIniCheck_, L"CheckVTRiniTimeStamp")) return;
@@ -122,7 +126,6 @@ void Station::CheckLinkListTimeStamp() {
     // from the old file, so they are rebuilt here too and always match the file.
     petitLink();
     LoadSettings();
-    ParseSchedules();
     ChangeIcon();
   } catch (const std::exception&) {
     reports_.ReportError(ErrorText(L"CheckLinkListTimeStamp"));
@@ -151,8 +154,8 @@ void Station::ExitVantor() {
   host_.Quit();
 }
 
-void Station::ParseSchedules() {
-  // The icon picture: one that is missing or unreadable switches the picture options off.
+void Station::LoadIconPicture() {
+  // One that is missing or unreadable switches the picture options off.
   picture_.reset();
   if (!settings_.IconPicture.empty() && files_.FileExists(settings_.IconPicture)) {
     try {
@@ -166,8 +169,6 @@ void Station::ParseSchedules() {
     settings_.IconGraph = false;
     settings_.IconPicture.clear();
   }
-  notifications_.ParseSchedule();
-  capturer_.ParseSchedules();
 }
 
 

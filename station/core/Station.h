@@ -146,9 +146,9 @@ class Station {
   std::size_t RowsDropped() const { return units_.RowsDropped(); }
 
  private:
+  // Vantor.ini's settings, the icon's picture they name and the percent schedules.
   void LoadSettings();
-  // The settings as read: the icon's picture, the schedules.
-  void ParseSchedules();
+  void LoadIconPicture();
   void CheckVTRiniTimeStamp();
   void CheckLinkListTimeStamp();
   void CheckSaveTimeStamp();
