@@ -83,8 +83,7 @@ TEST_F(StationIconTest, BalloonsAtEveryChangeButNotAtStartUp) {
   StartAgent(50);
   tray.calls.clear();
   station.timMain_Timer();
-  windows.windows[bar].width = 60;
-  station.timMain_Timer();
+  Tick(60);
   const auto modified = tray.Calls(NotifyMode::Modify);
   ASSERT_EQ(modified.size(), 2u);
   EXPECT_EQ(modified[1].info, L"Vantor \r\nNo task \r\n26%");
@@ -104,16 +103,12 @@ TEST_F(StationIconTest, AnUnwritableIconFileIsReportedOnceUntilAWriteSucceeds) {
   iconFile.writable = false;
   station.Form_Load();
   StartAgent(10);
-  for (int width : {20, 30, 40}) {
-    Tick(width);
-  }
+  for (int width : {20, 30, 40}) Tick(width);
   EXPECT_EQ(host.errors, std::vector<std::wstring>{L"エラーが-iconWrite-で発生しました。"});
   iconFile.writable = true;
-  windows.windows[bar].width = 50;
-  station.timMain_Timer();
+  Tick(50);
   iconFile.writable = false;
-  windows.windows[bar].width = 60;
-  station.timMain_Timer();
+  Tick(60);
   EXPECT_EQ(host.errors.size(), 2u) << "failing again after a good write is news";
 }
 
