@@ -1,46 +1,40 @@
 // The capture sequences, their schedules and the names of the files they write.
-#include <gtest/gtest.h>
-
 #include "station/core/Station.h"
-#include "tests/unit/Fakes.h"
+#include "tests/unit/StationFixture.h"
 
 namespace vantor {
 namespace {
 
-const std::wstring kFolder = L"C:\\Vantor";
-constexpr WindowHandle kAgentWindow = 7, kSecondWindow = 8;
-constexpr std::uint32_t kAgentProcess = 4242;
 using Calls = std::vector<std::wstring>;
 
-class StationCaptureTest : public ::testing::Test, public test::StationFakes {
+class CapturerTest : public StationTest {
  protected:
-  void SetIni(const wchar_t* key, const wchar_t* value) {
-    profile.Write(kFolder + kVantorIni, L"capture", key, value);
-  }
+  void SetCapture(const wchar_t* key, const wchar_t* value) { SetIni(L"capture", key, value); }
   void Start(const wchar_t* minimize, const wchar_t* method) {
-    SetIni(L"folder", L"C:\\cap\\");
-    SetIni(L"minimize", minimize);
-    SetIni(L"minimizemethod", method);
+    SetCapture(L"folder", L"C:\\cap\\");
+    SetCapture(L"minimize", minimize);
+    SetCapture(L"minimizemethod", method);
     station.Form_Load();
-    station.Percent = 37;
     log.calls.clear();
   }
-  void StartAgent(int width) {
-    const WindowHandle form = windows.AddAgentForm(windows.kDesktop, 4242, width);
-    bar = windows.GetDlgItem(windows.GetDlgItem(form, 9), 10);
+  // The calls of one capture (the application view's, or the CPU time's) by a station started
+  // anew on the keys as they are, with %A for the handle of the agent's form, %S for its second window's.
+  Calls Captured(bool application) {
+    Station st{Ports(kFolder)};
+    st.Form_Load();
+    st.timMain_Timer();
+    log.calls.clear();
+    application ? st.CCaptureMOL() : st.CCaptureCPU();
+    Calls calls = log.calls;
+    for (auto& call : calls) {
+      for (const auto& [handle, name] : {std::pair{agentForm, L" %A "}, {second, L" %S "}}) {
+        const std::wstring text = L" " + std::to_wstring(handle) + L" ";
+        if (const auto at = call.find(text); at != std::wstring::npos) call.replace(at, text.size(), name);
+      }
+    }
+    return calls;
   }
-  void Tick(int width) {
-    windows.windows[bar].width = width;
-    station.timMain_Timer();
-  }
-
-  StationCaptureTest() {
-    windows.windows[kAgentWindow].process = kAgentProcess;
-    windows.windows[kSecondWindow].process = kAgentProcess;
-  }
-
-  Station station{Ports(kFolder)};
-  WindowHandle bar = 0;
+  WindowHandle second = 0;
 };
 
 Calls Click(const wchar_t* at) { return {L"getcursor", std::wstring(L"cursor ") + at, L"down", L"up", L"cursor 300,200"}; }
@@ -60,14 +54,14 @@ struct MinimizeCase {
 const MinimizeCase kMinimizeCases[] = {
     {L"1", L"0", Click(L"740,492")},
     {L"", L"", Click(L"740,492")},  // both missing: the agent's own button
-    {L"1", L"1", {L"show 7 minimize", L"show 7 hide"}},
+    {L"1", L"1", {L"show %A minimize", L"show %A hide"}},
     {L"0", L"1", {}},
 };
 
 // The screen's pixels of the agent's window: its own rectangle where a thread can read it in
 // the screen's pixels (Windows 10 1607 on), on any monitor at any scaling; else the fixed area
 // at the origin, scaled by the resolutions (a process that stays unaware).
-TEST(StationCaptureArea, TheWindowsOwnRectangleWhereTheSystemTellsIt) {
+TEST(CaptureArea, TheWindowsOwnRectangleWhereTheSystemTellsIt) {
   const auto area = [](std::optional<ScreenRect> window, ScreenResolution screen) {
     return CaptureArea(window, screen, 758, 514);
   };
@@ -80,55 +74,48 @@ TEST(StationCaptureArea, TheWindowsOwnRectangleWhereTheSystemTellsIt) {
   EXPECT_EQ(area(ScreenRect{9, 9, 9, 9}, {1920, 1280, 1080, 720}), (ScreenRect{0, 0, 1137, 771}));  // empty: not taken
 }
 
-TEST_F(StationCaptureTest, CpuTimeSequenceForEachMinimiseSetting) {
+TEST_F(CapturerTest, CpuTimeSequenceForEachMinimiseSetting) {
+  second = AddSecondWindow();
+  StartAgent(84);  // 37 %
   for (const MinimizeCase& m : kMinimizeCases) {
-    test::FakeCapture c;
-    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c, links, priorities}};
-    SetIni(L"folder", L"C:\\cap\\");
-    SetIni(L"minimize", m.minimize);
-    SetIni(L"minimizemethod", m.method);
-    st.Form_Load();
-    st.Percent = 37;
-    st.UDProcessID = kAgentProcess;
-    st.CaptureCPUTime(kAgentWindow, kSecondWindow, L"C:\\cap\\");
-    const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0", L"sleep 100",
-                                  L"copy 0,0 758x514", L"pos 7 notopmost 0,0"},
+    SetCapture(L"folder", L"C:\\cap\\");
+    SetCapture(L"minimize", m.minimize);
+    SetCapture(L"minimizemethod", m.method);
+    const Calls expected = Join({{L"show %S hide", L"show %A normal", L"pos %A topmost 0,0", L"sleep 100",
+                                  L"copy 0,0 758x514", L"pos %A notopmost 0,0"},
                                  m.step,
                                  {L"now", L"save C:\\cap\\20040307090503-37-CPU.png", L"clear"}});
-    EXPECT_EQ(c.calls, expected) << "minimize '" << m.minimize << "' method '" << m.method << "'";
+    EXPECT_EQ(Captured(false), expected) << "minimize '" << m.minimize << "' method '" << m.method << "'";
   }
 }
 
-TEST_F(StationCaptureTest, ApplicationSequenceForEachMinimiseSetting) {
+TEST_F(CapturerTest, ApplicationSequenceForEachMinimiseSetting) {
+  screen.windowPixels = ScreenRect{-758, 0, 0, 514};  // on a monitor left of the primary: copied as it is
+  second = AddSecondWindow();
+  StartAgent(11);  // 5 %
   for (const MinimizeCase& m : kMinimizeCases) {
-    test::FakeCapture c;
-    c.windowPixels = ScreenRect{-758, 0, 0, 514};  // on a monitor left of the primary: copied as it is
-    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, sound, c, links, priorities}};
-    SetIni(L"minimize", m.minimize);
-    SetIni(L"minimizemethod", m.method);
-    SetIni(L"delay_mol", L"250");
-    st.Form_Load();
-    st.Percent = 5;
-    st.UDProcessID = kAgentProcess;
-    st.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
-    const Calls expected = Join({{L"show 8 hide", L"show 7 normal", L"pos 7 topmost 0,0"},
+    SetCapture(L"folder", L"C:\\cap\\");
+    SetCapture(L"minimize", m.minimize);
+    SetCapture(L"minimizemethod", m.method);
+    SetCapture(L"delay_mol", L"250");
+    const Calls expected = Join({{L"show %S hide", L"show %A normal", L"pos %A topmost 0,0"},
                                  Click(L"615,490"),
-                                 {L"sleep 250", L"pos 7 topmost 0,0", L"events", L"sleep 250",
+                                 {L"sleep 250", L"pos %A topmost 0,0", L"events", L"sleep 250",
                                   L"copy -758,0 758x514", L"sleep 250"},
                                  Click(L"582,492"),
-                                 {L"events", L"sleep 250", L"pos 7 notopmost 0,0"},
+                                 {L"events", L"sleep 250", L"pos %A notopmost 0,0"},
                                  m.step,
                                  {L"now", L"save C:\\cap\\20040307090503-5-APP.png", L"clear"}});
-    EXPECT_EQ(c.calls, expected) << "minimize '" << m.minimize << "' method '" << m.method << "'";
+    EXPECT_EQ(Captured(true), expected) << "minimize '" << m.minimize << "' method '" << m.method << "'";
   }
 }
 
-TEST_F(StationCaptureTest, NegativeDelaysNeverReachTheWait) {
-  SetIni(L"delay_cpu", L"-5");
-  SetIni(L"delay_mol", L"-32768");
+TEST_F(CapturerTest, NegativeDelaysNeverReachTheWait) {
+  SetCapture(L"delay_cpu", L"-5");
+  SetCapture(L"delay_mol", L"-32768");
   Start(L"0", L"0");
-  station.CaptureCPUTime(kAgentWindow, kSecondWindow, L"");
-  station.CaptureApplication(kAgentWindow, kSecondWindow, L"");
+  station.CCaptureCPU();
+  station.CCaptureMOL();
   Calls sleeps;
   for (const auto& call : log.calls) {
     if (call.rfind(L"sleep", 0) == 0) sleeps.push_back(call);
@@ -136,58 +123,58 @@ TEST_F(StationCaptureTest, NegativeDelaysNeverReachTheWait) {
   EXPECT_EQ(sleeps, Calls(5, L"sleep 0"));
 }
 
-TEST_F(StationCaptureTest, WithoutAnAgentNothingIsClickedAndTheScreenIsStillSaved) {
+TEST_F(CapturerTest, WithoutAnAgentNothingIsClickedAndTheScreenIsStillSaved) {
   Start(L"1", L"0");
   station.CCaptureMOL();  // no tick has found an agent
   EXPECT_EQ(log.calls,
             (Calls{L"show 0 hide", L"show 0 normal", L"pos 0 topmost 0,0", L"sleep 500", L"pos 0 topmost 0,0",
                    L"events", L"sleep 500", L"copy 0,0 758x514", L"sleep 500", L"events", L"sleep 500",
-                   L"pos 0 notopmost 0,0", L"now", L"save C:\\cap\\20040307090503-37-APP.png", L"clear"}));
+                   L"pos 0 notopmost 0,0", L"now", L"save C:\\cap\\20040307090503-0-APP.png", L"clear"}));
 }
 
-TEST_F(StationCaptureTest, AnAgentThatHangsOrGoesIsNeitherWaitedForNorClicked) {
+TEST_F(CapturerTest, AnAgentThatHangsOrGoesIsNeitherWaitedForNorClicked) {
   Start(L"1", L"0");
-  station.UDProcessID = kAgentProcess;
-  windows.hung = kAgentWindow;
-  station.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
+  second = AddSecondWindow();
+  StartAgent(84);
+  station.timMain_Timer();
+  log.calls.clear();
+  windows.hung = agentForm;
+  station.CCaptureMOL();
   EXPECT_EQ(log.calls, Calls{}) << "a hung agent is not captured";
 
   windows.hung = 0;
-  host.onEvents = [&] { windows.windows[kAgentWindow].process = 9999; };  // gone, its handle reused
-  station.CaptureApplication(kAgentWindow, kSecondWindow, L"C:\\cap\\");
+  host.onEvents = [&] { windows.windows[agentForm].process = 9999; };  // gone, its handle reused
+  station.CCaptureMOL();
   int clicks = 0;
   for (const auto& call : log.calls) clicks += call == L"down";
   EXPECT_EQ(clicks, 1) << "only the click before the agent went";
 
   log.calls.clear();
-  station.UDformhwnd = kAgentWindow;
-  station.UDformhwndMol = kSecondWindow;
   station.ShowUDAWindow();
-  EXPECT_EQ(log.calls, Calls{L"show 8 hide"}) << "another program's window is left alone";
+  EXPECT_EQ(log.calls, Calls{L"show " + std::to_wstring(second) + L" hide"}) << "another program's window is left alone";
 }
 
-TEST_F(StationCaptureTest, OnAScaledDisplayTheAgentIsReadMovedAndClickedInItsOwnPixels) {
+TEST_F(CapturerTest, OnAScaledDisplayTheAgentIsReadMovedAndClickedInItsOwnPixels) {
   windows.scale = 150;
   log.outside = [&] { return !windows.InOtherSpace(); };
-  SetIni(L"mol", L"1");
-  SetIni(L"molschedule", L"50,;,");
+  SetCapture(L"mol", L"1");
+  SetCapture(L"molschedule", L"50,;,");
   Start(L"1", L"0");
   StartAgent(0);
   Tick(113);
-  EXPECT_EQ(station.Percent, 50) << "113 of 227 of the agent's own pixels";
-  ASSERT_EQ(screen.saved.size(), 1u);
+  ASSERT_EQ(screen.saved, Calls{L"C:\\cap\\20040307090503-50-APP.png"}) << "113 of 227 of the agent's own pixels";
   for (const auto& call : log.calls) {
     if (call.rfind(L"now", 0) != 0 && call.rfind(L"save", 0) != 0 && call.rfind(L"clear", 0) != 0) {
       EXPECT_EQ(call.find(L"(outside)"), std::wstring::npos) << testing::PrintToString(call);
     }
   }
-  station.UDformhwnd = bar;  // any window of the agent
   log.calls.clear();
   station.ShowUDAWindow();
-  EXPECT_EQ(log.calls, (Calls{L"show " + std::to_wstring(bar) + L" normal", L"size " + std::to_wstring(bar) + L" 758x514"}));
+  const std::wstring form = std::to_wstring(agentForm);
+  EXPECT_EQ(log.calls, (Calls{L"show " + form + L" normal", L"size " + form + L" 758x514"}));
 }
 
-TEST_F(StationCaptureTest, FileNames) {
+TEST_F(CapturerTest, FileNames) {
   struct Case { std::wstring folder; LocalTime time; std::int16_t percent; const wchar_t* kind; std::wstring name; };
   const Case cases[] = {
       {L"C:\\cap\\", {2004, 3, 7, 9, 5, 3}, 37, L"-CPU", L"C:\\cap\\20040307090503-37-CPU.png"},
@@ -199,11 +186,11 @@ TEST_F(StationCaptureTest, FileNames) {
   for (const Case& c : cases) EXPECT_EQ(CaptureFileName(c.folder, c.time, c.percent, c.kind), c.name);
 }
 
-TEST_F(StationCaptureTest, ScheduledCapturesCpuFirstAndOnlyAtListedPercentages) {
-  SetIni(L"cpu", L"1");
-  SetIni(L"cpuschedule", L"25,50,;,");
-  SetIni(L"mol", L"1");
-  SetIni(L"molschedule", L"50,50,;,");
+TEST_F(CapturerTest, ScheduledCapturesCpuFirstAndOnlyAtListedPercentages) {
+  SetCapture(L"cpu", L"1");
+  SetCapture(L"cpuschedule", L"25,50,;,");
+  SetCapture(L"mol", L"1");
+  SetCapture(L"molschedule", L"50,50,;,");
   Start(L"0", L"0");
   StartAgent(0);
   Tick(113);
@@ -217,9 +204,9 @@ TEST_F(StationCaptureTest, ScheduledCapturesCpuFirstAndOnlyAtListedPercentages) 
   EXPECT_EQ(screen.saved, Calls{L"C:\\cap\\20040307090503-25-CPU.png"});
 }
 
-TEST_F(StationCaptureTest, SwitchedOffSchedulesStillLeaveTheMenuCaptures) {
-  SetIni(L"cpuschedule", L"50,;,");
-  SetIni(L"molschedule", L"50,;,");
+TEST_F(CapturerTest, SwitchedOffSchedulesStillLeaveTheMenuCaptures) {
+  SetCapture(L"cpuschedule", L"50,;,");
+  SetCapture(L"molschedule", L"50,;,");
   Start(L"0", L"0");
   StartAgent(0);
   Tick(113);
@@ -229,9 +216,9 @@ TEST_F(StationCaptureTest, SwitchedOffSchedulesStillLeaveTheMenuCaptures) {
   EXPECT_EQ(screen.saved, (Calls{L"C:\\cap\\20040307090503-50-CPU.png", L"C:\\cap\\20040307090503-50-APP.png"}));
 }
 
-TEST_F(StationCaptureTest, ATickRunByPendingEventsStartsNoSecondCapture) {
-  SetIni(L"mol", L"1");
-  SetIni(L"molschedule", L"50,60,;,");
+TEST_F(CapturerTest, ATickRunByPendingEventsStartsNoSecondCapture) {
+  SetCapture(L"mol", L"1");
+  SetCapture(L"molschedule", L"50,60,;,");
   Start(L"1", L"1");
   StartAgent(0);
   int nested = 0;
@@ -239,14 +226,14 @@ TEST_F(StationCaptureTest, ATickRunByPendingEventsStartsNoSecondCapture) {
     if (nested++ == 0) Tick(136);  // 60 percent, while the capture at 50 runs
   };
   Tick(113);
-  EXPECT_EQ(station.Percent, 60);
+  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n60%");
   ASSERT_EQ(screen.saved.size(), 1u) << "one picture, one file";
   EXPECT_EQ(screen.saved[0], L"C:\\cap\\20040307090503-60-APP.png") << "named when saved";
   Tick(113);
   EXPECT_EQ(screen.saved.size(), 2u) << "the next capture runs again";
 }
 
-TEST_F(StationCaptureTest, AnUnwritableFileEndsTheCaptureQuietly) {
+TEST_F(CapturerTest, AnUnwritableFileEndsTheCaptureQuietly) {
   Start(L"1", L"1");
   screen.savable = false;
   station.CCaptureCPU();

@@ -1,32 +1,14 @@
 // The sounds of a changed percentage and the watch of the agent's save file.
-#include <gtest/gtest.h>
-
-#include "common/core/IconComposer.h"
 #include "station/core/Station.h"
-#include "tests/unit/Fakes.h"
+#include "tests/unit/StationFixture.h"
 
 namespace vantor {
 namespace {
 
-const std::wstring kFolder = L"C:\\Vantor";
 const std::wstring kSaveFile = L"D:\\UD\\tklg.ud";
 
-class StationSoundTest : public ::testing::Test, public test::StationFakes {
+class NotificationsTest : public StationTest {
  protected:
-  void SetIni(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
-    profile.Write(kFolder + kVantorIni, section, key, value);
-  }
-  void StartAgent(int width) {
-    const WindowHandle form = windows.AddAgentForm(windows.kDesktop, 4242, width);
-    bar = windows.GetDlgItem(windows.GetDlgItem(form, 9), 10);
-  }
-  void Tick(int width) {
-    windows.windows[bar].width = width;
-    station.timMain_Timer();
-  }
-  void Ticks(int n) {
-    for (int i = 0; i < n; ++i) station.timMain_Timer();
-  }
   // Save watch on, with sound 3.
   void Watch(bool on) {
     SetIni(L"save", L"folder", L"D:\\UD");
@@ -34,16 +16,11 @@ class StationSoundTest : public ::testing::Test, public test::StationFakes {
     SetIni(L"save", L"sound", L"1");
     SetIni(L"save", L"filename3", L"s3.wav");
   }
-  // A new links.lst: the next tick reloads the settings.
-  void Reload() { files.stamps[kFolder + kLinksLst] += 10; }
-
-  Station station{Ports(kFolder)};
-  WindowHandle bar = 0;
 };
 
 using Played = std::vector<std::wstring>;
 
-TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
+TEST_F(NotificationsTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
   struct Case {
     const wchar_t* progress;
     const wchar_t* alarm;
@@ -69,7 +46,7 @@ TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
       {L"1", L"1", L"50,;,", L"s1.wav", false, {L"s1.wav", L"s2.wav"}, L"0", L"23:00", L"07:00", 3, 0},
   };
   for (const Case& c : cases) {
-    test::FakeSound s;
+    sound.played.clear();
     SetIni(L"sound", L"progress", c.progress);
     SetIni(L"sound", L"alarmpercent", c.alarm);
     SetIni(L"sound", L"schedule", c.schedule);
@@ -79,19 +56,19 @@ TEST_F(StationSoundTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
     clock.local.hour = c.hour, clock.local.minute = c.minute;
     Watch(c.save);
     files.stamps[kSaveFile] = 500;
-    Station st{StationPorts{windows, files, profile, host, icons, processes, kFolder, s, capture, links, priorities}};
+    Station st{Ports(kFolder)};
     st.Form_Load();
     if (c.mute) st.SetMute();
     if (bar == 0) StartAgent(113);
     st.timMain_Timer();
-    ASSERT_EQ(st.Percent, 50);
+    ASSERT_NE(host.windowTip.find(L"\r\n50%"), std::wstring::npos);
     files.stamps[kSaveFile] = 600;
     st.timMain_Timer();  // unchanged: silent but for the save file
-    EXPECT_EQ(s.played, c.played) << c.schedule << " mute " << c.mute << " quiet " << c.from << "-" << c.to << " at " << c.hour;
+    EXPECT_EQ(sound.played, c.played) << c.schedule << " mute " << c.mute << " quiet " << c.from << "-" << c.to << " at " << c.hour;
   }
 }
 
-TEST_F(StationSoundTest, TheQuietHoursFollowTheClockAtEachChange) {
+TEST_F(NotificationsTest, TheQuietHoursFollowTheClockAtEachChange) {
   for (auto [key, value] : {std::pair{L"progress", L"1"}, {L"filename1", L"s1.wav"}, {L"quiet", L"1"}}) SetIni(L"sound", key, value);
   station.Form_Load();
   StartAgent(0);
@@ -100,7 +77,7 @@ TEST_F(StationSoundTest, TheQuietHoursFollowTheClockAtEachChange) {
   EXPECT_EQ(sound.played, Played(3, L"s1.wav")) << "three changes in the quiet hours, three after them";
 }
 
-TEST_F(StationSoundTest, SoundsPlayOnChangesDownwardToo) {
+TEST_F(NotificationsTest, SoundsPlayOnChangesDownwardToo) {
   SetIni(L"sound", L"progress", L"1");
   SetIni(L"sound", L"filename1", L"s1.wav");
   SetIni(L"sound", L"alarmpercent", L"1");
@@ -114,7 +91,21 @@ TEST_F(StationSoundTest, SoundsPlayOnChangesDownwardToo) {
   EXPECT_FALSE(station.Settings().SoundOnce) << "playing changes no flag";
 }
 
-TEST_F(StationSoundTest, AnUnchangedSaveFileIsSilentAfterStartAndEachChangeSoundsOnce) {
+TEST_F(NotificationsTest, TheSaveFileIsLookedAtOnlyWithTheWatchOn) {
+  Watch(false);
+  files.stamps[kSaveFile] = 500;
+  station.Form_Load();
+  Watch(true);
+  Station watching{Ports(kFolder)};
+  watching.Form_Load();
+  watching.timMain_Timer();
+  EXPECT_TRUE(sound.played.empty()) << "its time taken at start-up";
+  Reload();
+  Ticks(1);
+  EXPECT_EQ(sound.played, Played{L"s3.wav"}) << "the same time is new to a station that did not look";
+}
+
+TEST_F(NotificationsTest, AnUnchangedSaveFileIsSilentAfterStartAndEachChangeSoundsOnce) {
   Watch(true);
   files.stamps[kSaveFile] = 500;
   station.Form_Load();
@@ -125,14 +116,14 @@ TEST_F(StationSoundTest, AnUnchangedSaveFileIsSilentAfterStartAndEachChangeSound
   files.stamps[kSaveFile] = 550;  // backward counts too
   Ticks(2);
   EXPECT_EQ(sound.played, (Played{L"s3.wav", L"s3.wav"}));
-  EXPECT_EQ(station.SaveFileStamp.lastSeen, 550);
+  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n0% T550");
   files.stamps.erase(kSaveFile);  // a missing file is no error and no change
   Ticks(1);
   EXPECT_TRUE(host.errors.empty());
   EXPECT_EQ(sound.played.size(), 2u);
 }
 
-TEST_F(StationSoundTest, AWatchSwitchedOnLaterCountsTheFileAsChanged) {
+TEST_F(NotificationsTest, AWatchSwitchedOnLaterCountsTheFileAsChanged) {
   Watch(false);
   files.stamps[kSaveFile] = 500;
   station.Form_Load();
@@ -145,7 +136,7 @@ TEST_F(StationSoundTest, AWatchSwitchedOnLaterCountsTheFileAsChanged) {
   EXPECT_EQ(sound.played, Played{L"s3.wav"});
 }
 
-TEST_F(StationSoundTest, MutedSaveChangeStillEndsBackingOffAndRedrawsTheIcon) {
+TEST_F(NotificationsTest, MutedSaveChangeStillEndsBackingOffAndRedrawsTheIcon) {
   Watch(true);
   SetIni(L"save", L"bakkin", L"1");
   files.stamps[kSaveFile] = 500;
@@ -153,17 +144,19 @@ TEST_F(StationSoundTest, MutedSaveChangeStillEndsBackingOffAndRedrawsTheIcon) {
   station.SetMute();
   StartAgent(0);
   Ticks(61);
-  ASSERT_TRUE(station.Backin);
-  ASSERT_EQ(host.canvas, ComposeIcon(station.Settings(), 0, nullptr, true));
+  ASSERT_EQ(host.canvas, Face(0, true));
   files.stamps[kSaveFile] = 501;
   Ticks(1);
-  EXPECT_FALSE(station.Backin);
-  EXPECT_EQ(station.ZeroTicks, 1) << "counted again from 0 by the same tick";
-  EXPECT_EQ(host.canvas, ComposeIcon(station.Settings(), 0, nullptr, false));
+  EXPECT_EQ(host.canvas, Face(0));
   EXPECT_TRUE(sound.played.empty());
+  tray.calls.clear();
+  Ticks(59);
+  EXPECT_TRUE(tray.calls.empty());
+  Ticks(2);  // backing off again: the blink goes on with the plain face, then the other
+  EXPECT_EQ(host.canvas, Face(0, true)) << "counted again from 0 by the save's own tick";
 }
 
-TEST_F(StationSoundTest, AFailingListingIsReportedOnceAndTheNextTickTriesAgain) {
+TEST_F(NotificationsTest, AFailingListingIsReportedOnceAndTheNextTickTriesAgain) {
   Watch(true);
   files.stamps[kSaveFile] = 500;
   station.Form_Load();
@@ -180,7 +173,7 @@ TEST_F(StationSoundTest, AFailingListingIsReportedOnceAndTheNextTickTriesAgain) 
   EXPECT_EQ(host.errors, std::vector<std::wstring>(2, text)) << "failing again after a good check is news";
 }
 
-TEST_F(StationSoundTest, AlarmReservationSetsBothFlagsUntilTheNextReload) {
+TEST_F(NotificationsTest, AlarmReservationSetsBothFlagsUntilTheNextReload) {
   SetIni(L"sound", L"progress", L"1");
   station.Form_Load();
   Ticks(1);

@@ -6,9 +6,9 @@
 namespace vantor {
 namespace {
 
-using StationReportsTest = StationTest;
+using ReportsTest = StationTest;
 
-TEST_F(StationReportsTest, AFailedReloadIsReportedOnceAndKeepsTheKeysBefore) {
+TEST_F(ReportsTest, AFailedReloadIsReportedOnceAndKeepsTheKeysBefore) {
   station.Form_Load();
   SetIni(L"color", L"text", L"255");
   SetIni(L"save", L"bakkin", L"x");
@@ -18,7 +18,7 @@ TEST_F(StationReportsTest, AFailedReloadIsReportedOnceAndKeepsTheKeysBefore) {
   EXPECT_EQ(station.Settings().ColorText, 255);
 }
 
-TEST_F(StationReportsTest, ReportsDoNotPileUpWhileOneIsOpen) {
+TEST_F(ReportsTest, ReportsDoNotPileUpWhileOneIsOpen) {
   station.Form_Load();
   SetIni(L"save", L"bakkin", L"x");
   int nested = 0;
@@ -38,7 +38,7 @@ TEST_F(StationReportsTest, ReportsDoNotPileUpWhileOneIsOpen) {
   EXPECT_EQ(host.errors.size(), 2u);
 }
 
-TEST_F(StationReportsTest, ADifferentReportWaitsForTheOpenOneAndIsShownOnce) {
+TEST_F(ReportsTest, ADifferentReportWaitsForTheOpenOneAndIsShownOnce) {
   station.Form_Load();
   SetIni(L"save", L"bakkin", L"x");
   bool first = true;
@@ -59,7 +59,7 @@ TEST_F(StationReportsTest, ADifferentReportWaitsForTheOpenOneAndIsShownOnce) {
       << "one box at a time; the waiting report is shown after the open one, once";
 }
 
-TEST_F(StationReportsTest, AProgramFolderThatCannotBeListedIsReportedOnceUntilAGoodCheck) {
+TEST_F(ReportsTest, AProgramFolderThatCannotBeListedIsReportedOnceUntilAGoodCheck) {
   files.stamps[Path(kVantorIni)] = 10;
   files.stamps[Path(kLinksLst)] = 20;
   station.Form_Load();
@@ -76,7 +76,7 @@ TEST_F(StationReportsTest, AProgramFolderThatCannotBeListedIsReportedOnceUntilAG
   EXPECT_EQ(host.errors.size(), 4u) << "failing again after a good check is news";
 }
 
-TEST_F(StationReportsTest, VantorsOwnWritesAreCheckedAndAFailureIsReportedOnce) {
+TEST_F(ReportsTest, VantorsOwnWritesAreCheckedAndAFailureIsReportedOnce) {
   station.Form_Load();
   profile.unwritable.insert(Path(kVantorIni));
   station.ShowIconWindow();
@@ -97,7 +97,8 @@ TEST_F(StationReportsTest, VantorsOwnWritesAreCheckedAndAFailureIsReportedOnce) 
   EXPECT_TRUE(host.quit);
 }
 
-TEST_F(StationReportsTest, AFolderThatTakesNoFileIsToldOnceAfterStartUpUntilItTakesFilesAgain) {
+TEST_F(ReportsTest, AFolderThatTakesNoFileIsToldOnceAfterStartUpUntilItTakesFilesAgain) {
+  SetIni(L"icon", L"balloon", L"1");
   files.readOnlyFolder = kFolder;
   files.stamps[Path(kPriorityIni)] = 1100;  // left there: its delete is one of the writes told
   files.undeletable = Path(kPriorityIni);
@@ -108,7 +109,7 @@ TEST_F(StationReportsTest, AFolderThatTakesNoFileIsToldOnceAfterStartUpUntilItTa
     EXPECT_TRUE(tray.Calls(NotifyMode::Add).size() == 1u && host.timers[StationTimer::Main]);
   };
   station.Form_Load();
-  EXPECT_TRUE(station.StartupDone);
+  EXPECT_TRUE(Balloons()) << "start-up has ended";
   station.timMain_Timer();
   station.ShowIconWindow();  // SaveWindowState and AlwaysHideUDAIcon meet the same folder
   station.AlwaysHideUDAIcon();

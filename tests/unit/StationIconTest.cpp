@@ -1,4 +1,3 @@
-#include "common/core/IconComposer.h"
 #include "station/core/Station.h"
 #include "tests/unit/StationFixture.h"
 
@@ -16,16 +15,14 @@ TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesIt) {
   StartAgent(84);
   tray.calls.clear();
   station.timMain_Timer();
-  ASSERT_EQ(station.Percent, 37);
-  const Canvas expected = ComposeIcon(station.Settings(), 37, nullptr, false);
+  ASSERT_EQ(host.windowTip, L"Vantor \r\nLigandFit \r\n37%");
+  const Canvas expected = Face(37);
   EXPECT_EQ(host.canvas, expected);
   const IcoBytes bytes = EncodeIco(expected);
   EXPECT_EQ(TempIco(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-  EXPECT_EQ(station.TaskName, L"LigandFit");
   const auto modified = tray.Calls(NotifyMode::Modify);
   ASSERT_EQ(modified.size(), 1u);
   EXPECT_EQ(modified[0].tip, L"Vantor \r\nLigandFit \r\n37%");
-  EXPECT_EQ(host.windowTip, L"Vantor \r\nLigandFit \r\n37%");
 }
 
 TEST_F(StationIconTest, ALongerIconFileKeepsItsTail) {
@@ -50,52 +47,6 @@ TEST_F(StationIconTest, TheTooltipCarriesTheSaveTimeOnlyWithTheWatchOn) {
   EXPECT_EQ(watching.PlainTooltipText(), L"Vantor \r\nNo task \r\n0%");
 }
 
-TEST_F(StationIconTest, TheTimeLeftEndsTheTooltipWhenAskedForAndAMinuteWithoutAChangeRefreshesTheTooltipAlone) {
-  SetIni(L"icon", L"timeleft", L"1");
-  SetIni(L"icon", L"balloon", L"1");
-  station.Form_Load();
-  StartAgent(91);  // 40 %, then every three seconds one percent more
-  station.timMain_Timer();
-  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n40%\r\n残り時間：計算中");
-  for (int width : {93, 96, 98}) {
-    clock.now += 3;
-    windows.windows[bar].width = width;
-    station.timMain_Timer();
-  }
-  const std::wstring tip = L"Vantor \r\nNo task \r\n43%";
-  EXPECT_EQ(tray.Calls(NotifyMode::Modify).back().tip, tip + L"\r\n残り時間：約3分");
-  tray.calls.clear();
-  clock.now += 59;
-  station.timMain_Timer();
-  EXPECT_TRUE(tray.calls.empty());
-  clock.now += 1;
-  station.timMain_Timer();
-  ASSERT_EQ(tray.calls.size(), 1u);
-  EXPECT_EQ(tray.calls[0].first, NotifyMode::Modify);
-  EXPECT_EQ(tray.calls[0].second.flags, kNifMessage | kNifTip) << "no icon, no balloon";
-  EXPECT_EQ(tray.calls[0].second.tip, tip + L"\r\n残り時間：不明（1分進んでいません）");
-  EXPECT_EQ(host.windowTip, tray.calls[0].second.tip);
-  // With the save file's time, ten minutes without a change fit the balloon's longer record only.
-  SetIni(L"save", L"check", L"1");
-  files.stamps[Path(kLinksLst)] = 2;
-  station.timMain_Timer();
-  station.SaveFileStamp.current = 1000000000000000000;
-  clock.now += 540;
-  const std::wstring saved = tip + L" T1000000000000000000";
-  EXPECT_EQ(station.TooltipText(), saved + L"\r\n残り時間：不明（10分進んでいません）");
-  station.OldShell = 1;
-  EXPECT_EQ(station.TooltipText(), saved);
-  // Switched off, the tooltip is today's and nothing is refreshed.
-  SetIni(L"icon", L"timeleft", L"0");
-  files.stamps[Path(kLinksLst)] = 3;
-  station.timMain_Timer();
-  tray.calls.clear();
-  clock.now += 600;
-  station.timMain_Timer();
-  EXPECT_TRUE(tray.calls.empty());
-  EXPECT_EQ(station.TooltipText(), saved);
-}
-
 TEST_F(StationIconTest, TrayRecordsForEachMode) {
   station.Form_Load();
   NotifyRecord small = station.TrayRecord(L"tip");
@@ -115,11 +66,14 @@ TEST_F(StationIconTest, TrayRecordsForEachMode) {
   EXPECT_EQ(extended.infoTitle, L"Vantor");
   EXPECT_EQ(extended.timeout, 3000u);
   EXPECT_EQ(extended.infoFlags, 1u);
-  station.StartupDone = false;
-  EXPECT_EQ(station.TrayRecord(L"tip").flags, 7u) << "no balloon during start-up";
-  station.StartupDone = true;
-  station.OldShell = 1;
-  EXPECT_FALSE(station.TrayRecord(L"tip").extended) << "older shells get the small record";
+  tray.calls.clear();
+  Station starting{Ports(kFolder)};
+  starting.Form_Load();
+  EXPECT_EQ(tray.Calls(NotifyMode::Add).at(0).flags, 7u) << "no balloon during start-up";
+  host.osKind = 0;
+  Station old{Ports(kFolder)};
+  old.Form_Load();
+  EXPECT_FALSE(old.TrayRecord(L"tip").extended) << "older shells get the small record";
 }
 
 TEST_F(StationIconTest, BalloonsAtEveryChangeButNotAtStartUp) {
@@ -129,8 +83,7 @@ TEST_F(StationIconTest, BalloonsAtEveryChangeButNotAtStartUp) {
   StartAgent(50);
   tray.calls.clear();
   station.timMain_Timer();
-  windows.windows[bar].width = 60;
-  station.timMain_Timer();
+  Tick(60);
   const auto modified = tray.Calls(NotifyMode::Modify);
   ASSERT_EQ(modified.size(), 2u);
   EXPECT_EQ(modified[1].info, L"Vantor \r\nNo task \r\n26%");
@@ -150,17 +103,12 @@ TEST_F(StationIconTest, AnUnwritableIconFileIsReportedOnceUntilAWriteSucceeds) {
   iconFile.writable = false;
   station.Form_Load();
   StartAgent(10);
-  for (int width : {20, 30, 40}) {
-    windows.windows[bar].width = width;
-    station.timMain_Timer();
-  }
+  for (int width : {20, 30, 40}) Tick(width);
   EXPECT_EQ(host.errors, std::vector<std::wstring>{L"エラーが-iconWrite-で発生しました。"});
   iconFile.writable = true;
-  windows.windows[bar].width = 50;
-  station.timMain_Timer();
+  Tick(50);
   iconFile.writable = false;
-  windows.windows[bar].width = 60;
-  station.timMain_Timer();
+  Tick(60);
   EXPECT_EQ(host.errors.size(), 2u) << "failing again after a good write is news";
 }
 
@@ -200,121 +148,27 @@ TEST_F(StationIconTest, AMissingPictureSwitchesThePictureOptionsOff) {
   EXPECT_TRUE(host.errors.empty());
 }
 
-TEST_F(StationIconTest, BothPlacesHiddenStillShowsTheTrayIcon) {
-  SetIni(L"visible", L"window", L"0");
-  SetIni(L"visible", L"tasktray", L"0");
-  station.Form_Load();
-  EXPECT_EQ(tray.Calls(NotifyMode::Add).size(), 1u);
-  EXPECT_TRUE(station.Menu().ShowIcon);
-  EXPECT_FALSE(station.Menu().ShowWindowEnabled);
-  EXPECT_FALSE(station.TrayShown);
-  EXPECT_EQ(tray.Calls(NotifyMode::Add)[0].tip, L"Vantor \r\nNo task \r\n0%");
-}
-
-TEST_F(StationIconTest, TogglesNeverLeaveNothingVisible) {
-  station.Form_Load();
-  ASSERT_TRUE(station.Menu().ShowIcon);
-  ASSERT_FALSE(station.Menu().ShowWindow);
-  station.ShowIconTaskTray();  // hide the tray icon: the window comes instead
-  EXPECT_FALSE(station.Menu().ShowIcon);
-  EXPECT_TRUE(station.Menu().ShowWindow);
-  EXPECT_TRUE(host.visible);
-  EXPECT_EQ(tray.Calls(NotifyMode::Delete).size(), 1u);
-  station.ShowIconWindow();  // hide the window: the tray icon comes back
-  EXPECT_TRUE(station.Menu().ShowIcon);
-  EXPECT_FALSE(station.Menu().ShowWindow);
-  EXPECT_FALSE(host.visible);
-  station.ShowIconWindow();  // both
-  EXPECT_TRUE(station.Menu().ShowIcon && station.Menu().ShowWindow);
-  station.ShowIconTaskTray();  // only the window
-  EXPECT_FALSE(station.Menu().ShowIcon);
-  EXPECT_TRUE(host.visible);
-  EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"window"), L"1");
-  EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"tasktray"), L"0");
-}
-
-TEST(IconWindowPlace, ThePlaceIsKeptOnAWorkAreaElseMovedOntoTheNearest) {
-  const MonitorArea one{{0, 0, 1024, 768}, {0, 0, 1024, 738}};  // a task bar along the bottom
-  const MonitorArea right{{1024, 0, 2048, 768}, {1024, 0, 2048, 768}};
-  const MonitorArea left{{-1280, -256, 0, 768}, {-1280, -256, 0, 768}};
-  const MonitorArea above{{1024, -500, 2048, 0}, {1024, -500, 2048, 0}};
-  constexpr std::int32_t kMax = 2147483647, kMin = -2147483647 - 1;
-  const struct {
-    WindowPlace stored;
-    std::vector<MonitorArea> monitors;
-    WindowPlace shown;
-  } rows[] = {
-      {{100, 100}, {one}, {100, 100}},
-      {{1008, 722}, {one}, {1008, 722}},      // the last place wholly inside
-      {{4000, 3000}, {one}, {1008, 722}},     // a larger screen's place
-      {{100, 730}, {one}, {100, 722}},        // on the task bar
-      {{-50, -20}, {one}, {0, 0}},
-      {{kMax, kMin}, {one}, {1008, 0}},
-      {{1500, 100}, {one, right}, {1500, 100}},
-      {{3000, 100}, {one, right}, {2032, 100}},  // a monitor unplugged on the right
-      {{1020, 100}, {one, right}, {1024, 100}},  // mostly on the right one
-      {{1012, 100}, {one, right}, {1008, 100}},
-      {{-2000, 900}, {one, left}, {-1280, 752}},
-      {{1100, -700}, {one, above}, {1100, -500}},  // nearer to the one above than to the first
-      {{4000, 3000}, {}, {4000, 3000}},          // no monitors reported
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ReachablePlace(row.stored, 16, 16, row.monitors), row.shown) << row.stored.left << "," << row.stored.top;
-  }
-}
-
-TEST_F(StationIconTest, TheIconWindowIsPlacedAtStartUpOnDisplayChangeAndWhenShownAndTheStoredPlaceStays) {
-  host.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 768}}};
-  SetIni(L"window", L"top", L"3000");
-  SetIni(L"window", L"left", L"4000");
-  station.Form_Load();
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(1008, 752));
-  host.monitors = {{{0, 0, 640, 480}, {0, 0, 640, 480}}};
-  station.OnDisplayChange();
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(624, 464));
-  host.monitors = {{{0, 0, 800, 600}, {0, 0, 800, 600}}};
-  station.ShowIconTaskTray();  // hiding the tray shows the window
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(784, 584));
-  station.picPercent_MouseDown(kLeftButton);  // a click, no move
-  station.ExitVantor();
-  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"4000");
-  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"top"), L"3000");
-}
-
-// At 150 % the screen has 144 pixels per inch; the stored place stays in pixels of 1/96 inch.
-TEST_F(StationIconTest, TheStoredPlaceIsInPixelsOfA96thInchAtEveryScaling) {
-  host.dpi = 144;
-  host.monitors = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}}};
-  SetIni(L"window", L"top", L"150");
-  SetIni(L"window", L"left", L"301");
-  station.Form_Load();
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(452, 225));  // 451.5 rounds up
-  host.dragBy = -2;
-  station.picPercent_MouseDown(kLeftButton);  // a drag to 450
-  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"300");
-  EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"top"), L"150");
-  EXPECT_EQ(ScreenFromStored({2147483647, -2147483647 - 1}, 144), WindowPlace(2147483647, -2147483647 - 1));
-  EXPECT_EQ(StoredFromScreen({-451, 0}, 144), WindowPlace(-301, 0));
-}
-
 TEST_F(StationIconTest, MouseOnTrayAndIconWindow) {
   station.Form_Load();
   StartAgent(0);
-  for (int i = 0; i < 902; ++i) station.timMain_Timer();
-  ASSERT_TRUE(station.Backin);
+  Ticks(901);
+  ASSERT_EQ(host.canvas, Face(0, true)) << "backing off";
+  tray.calls.clear();
   station.picIcon_MouseMove(512);
   station.picIcon_MouseMove(514);
-  EXPECT_TRUE(station.Backin);
+  EXPECT_TRUE(tray.calls.empty()) << "still backing off";
   station.picIcon_MouseMove(513);
-  EXPECT_FALSE(station.Backin);
-  EXPECT_EQ(station.ZeroTicks, 0);
+  EXPECT_EQ(host.canvas, Face(0));
   station.picIcon_MouseMove(516);
   EXPECT_EQ(host.menus, std::vector<bool>{true});
 
-  for (int i = 0; i < 902; ++i) station.timMain_Timer();
-  ASSERT_TRUE(station.Backin);
+  tray.calls.clear();
+  Ticks(900);
+  EXPECT_TRUE(tray.calls.empty()) << "0 % counted afresh";
+  Ticks(2);  // backing off again: the blink goes on with the plain face, then the other
+  ASSERT_EQ(host.canvas, Face(0, true));
   station.picPercent_MouseUp();
-  EXPECT_FALSE(station.Backin);
+  EXPECT_EQ(host.canvas, Face(0));
 
   host.dragBy = 30;
   station.picPercent_MouseDown(kLeftButton);

@@ -1,24 +1,17 @@
 // What the menu's commands do: bookmarks, opening pages, the agent's window and tray icon.
-#include <gtest/gtest.h>
-
 #include "station/core/Station.h"
-#include "tests/unit/Fakes.h"
+#include "tests/unit/StationFixture.h"
 
 namespace vantor {
 namespace {
 
-constexpr std::uint32_t kAgent = 4242;
-const std::wstring kFolder = L"C:\\Vantor";
-
-class StationMenuTest : public ::testing::Test, public test::StationFakes {
+class StationMenuTest : public StationTest {
  protected:
-  std::wstring Path(const wchar_t* name) { return kFolder + name; }
   std::vector<std::wstring> Titles() {
     std::vector<std::wstring> titles;
     for (int i = 1; i < station.Links().LinkCount(); ++i) titles.push_back(station.Links().Entry(i).Title);
     return titles;
   }
-  Station station{Ports(kFolder)};
 };
 
 TEST_F(StationMenuTest, BookmarksFollowTheFile) {
@@ -136,10 +129,10 @@ TEST_F(StationMenuTest, TheAlarmEntryAndTheTickAgree) {
 
 TEST_F(StationMenuTest, KeepHidingTheAgentsIconOnAndOff) {
   station.Form_Load();
-  windows.AddAgentForm(windows.kDesktop, kAgent, 10);
+  StartAgent(10);
   station.timMain_Timer();
-  const WindowHandle form = station.UDformhwnd;
-  ASSERT_NE(form, 0u);
+  ASSERT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n4%") << "the agent found";
+  const WindowHandle form = agentForm;
   tray.calls.clear();
 
   station.AlwaysHideUDAIcon();
@@ -167,7 +160,7 @@ TEST_F(StationMenuTest, KeepHidingTheAgentsIconOnAndOff) {
 }
 
 TEST_F(StationMenuTest, KeepHidingFromTheSettingAtStartUp) {
-  profile.Write(Path(kVantorIni), L"menu", L"deleteUDAicon", L"1");
+  SetIni(L"menu", L"deleteUDAicon", L"1");
   station.Form_Load();
   EXPECT_TRUE(station.Menu().UDAHideAlways);
   EXPECT_TRUE(host.timers[StationTimer::DeleteUDA]);
@@ -185,13 +178,12 @@ TEST_F(StationMenuTest, WithoutAnAgentTheAgentCommandsTouchNothing) {
 
 TEST_F(StationMenuTest, ShowingTheAgentRestoresItsWindow) {
   station.Form_Load();
-  const WindowHandle second = windows.Add(windows.kDesktop, kAgent);
-  windows.Add(second, kAgent, 2);
-  windows.AddAgentForm(windows.kDesktop, kAgent, 10);
+  const WindowHandle second = AddSecondWindow();
+  StartAgent(10);
   station.timMain_Timer();
   log.calls.clear();
   station.ShowUDAWindow();
-  const std::wstring form = std::to_wstring(station.UDformhwnd);
+  const std::wstring form = std::to_wstring(agentForm);
   EXPECT_EQ(log.calls, (std::vector<std::wstring>{L"show " + std::to_wstring(second) + L" hide",
                                                       L"show " + form + L" normal", L"size " + form + L" 758x514"}));
 }
@@ -200,9 +192,9 @@ TEST_F(StationMenuTest, DoubleClickOnTheTrayFollowsTheSetting) {
   station.Form_Load();
   station.picIcon_MouseMove(kTrayDoubleClick);
   EXPECT_EQ(host.opened, std::vector<std::wstring>{L"C:\\Vantor\\Preference.exe"});
-  profile.Write(Path(kVantorIni), L"icon", L"dblclick", L"1");
+  SetIni(L"icon", L"dblclick", L"1");
   files.stamps[Path(kLinksLst)] = 7;
-  windows.AddAgentForm(windows.kDesktop, kAgent, 10);
+  StartAgent(10);
   station.timMain_Timer();
   log.calls.clear();
   station.picIcon_MouseMove(kTrayDoubleClick);

@@ -1,29 +1,22 @@
 // Priority fixing by the station's second timer.
-#include <gtest/gtest.h>
-
 #include "station/core/Station.h"
-#include "tests/unit/Fakes.h"
+#include "tests/unit/StationFixture.h"
 
 namespace vantor {
 namespace {
 
-const std::wstring kFolder = L"C:\\Vantor";
-
-class StationPriorityTest : public ::testing::Test, public test::StationFakes {
+class StationPriorityTest : public StationTest {
  protected:
   void SetUp() override {
     processes.table = {{10, L"ud_ligfit_Release.exe"}, {11, L"Cruncher.EXE"}, {12, L"UD_LIGFIT_RELEASE.EXE"}};
     station.Form_Load();
   }
   void Priority(const wchar_t* key, const wchar_t* value) {
-    profile.Write(kFolder + kPriorityIni, L"priority", key, value);
-    files.stamps[kFolder + kPriorityIni] = 1;
+    profile.Write(Path(kPriorityIni), L"priority", key, value);
+    files.stamps[Path(kPriorityIni)] = 1;
   }
-  void Setting(const wchar_t* key, const wchar_t* value) {
-    profile.Write(kFolder + kVantorIni, L"priority", key, value);
-  }
+  void Setting(const wchar_t* key, const wchar_t* value) { SetIni(L"priority", key, value); }
   using C = test::FakePriorities::Call;
-  Station station{Ports(kFolder)};
 };
 
 TEST_F(StationPriorityTest, EveryProcessOfTheNameGetsTheClassAtEachTick) {
@@ -64,13 +57,15 @@ TEST_F(StationPriorityTest, AMissingLevelIsHighAndTheIntervalFollowsTheFrequency
 }
 
 TEST_F(StationPriorityTest, OlderSystemsUseTheSnapshotWay) {
-  station.OldShell = 1;
+  host.osKind = 0;  // a station started on an older system
+  Station old{Ports(kFolder)};
+  old.Form_Load();
   processes.table = {{30, L"C:\\UD\\UD_LIGFIT_RELEASE.EXE"}};
   Setting(L"uda", L"ud_ligfit_Release.exe");
   Priority(L"udachange", L"1");
   Priority(L"exechange", L"0");
   Priority(L"udapriority", L"1");
-  station.timPriority_Timer();
+  old.timPriority_Timer();
   EXPECT_EQ(priorities.calls, (std::vector<C>{{30, 0x20, PriorityAccess::SetInformation}}));
 }
 
@@ -101,7 +96,7 @@ TEST_F(StationPriorityTest, TheTimerStopsItselfWhenTheFileIsGone) {
   Priority(L"udachange", L"1");
   station.timMain_Timer();
   ASSERT_TRUE(host.timers[StationTimer::Priority]);
-  files.stamps.erase(kFolder + kPriorityIni);
+  files.stamps.erase(Path(kPriorityIni));
   station.timPriority_Timer();
   EXPECT_FALSE(host.timers[StationTimer::Priority]);
   EXPECT_TRUE(priorities.calls.empty());
