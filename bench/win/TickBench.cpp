@@ -65,7 +65,7 @@ class TickStation {
       : counting_(windows_),
         ini_((test::WriteBytes(folder_ / L"Vantor.ini", "[icon]\r\ntimeleft=1\r\n"), true)),
         station_(StationPorts{counting_, input_, screen_, clock_, tray_, iconFile_, pictures_, files_, profile_, host_,
-                              processes_, sound_, links_, priorities_, folder_.Path(), L"",
+                              iconWindow_, processes_, sound_, links_, priorities_, folder_.Path(), L"",
                               units ? &record_ : nullptr, {}}) {
     station_.Form_Load();
     station_.timMain_Timer();  // the first tick takes the agent's percentage
@@ -85,6 +85,7 @@ class TickStation {
   test::FakeInput input_{log_};
   test::FakeScreenCopy screen_{log_};
   test::FakeHost host_;
+  test::FakeIconWindow iconWindow_;
   test::FakeTray tray_;
   test::FakeIconFile iconFile_;
   test::FakePictures pictures_;

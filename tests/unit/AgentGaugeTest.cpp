@@ -70,9 +70,9 @@ TEST_F(AgentGaugeTest, TheThresholdDoesNotOverflowForLargeMinutes) {
   tray.calls.clear();
   Ticks(36000);
   EXPECT_TRUE(tray.calls.empty()) << "36000 ticks counted at 0 %";
-  EXPECT_EQ(host.canvas, Face(0));
+  EXPECT_EQ(iconWindow.canvas, Face(0));
   station.timMain_Timer();
-  EXPECT_EQ(host.canvas, Face(0, true)) << "then backing off";
+  EXPECT_EQ(iconWindow.canvas, Face(0, true)) << "then backing off";
 }
 
 TEST_F(AgentGaugeTest, AChangeToZeroResetsTheCounterLikeAnyChange) {

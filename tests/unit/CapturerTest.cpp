@@ -226,7 +226,7 @@ TEST_F(CapturerTest, ATickRunByPendingEventsStartsNoSecondCapture) {
     if (nested++ == 0) Tick(136);  // 60 percent, while the capture at 50 runs
   };
   Tick(113);
-  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n60%");
+  EXPECT_EQ(iconWindow.windowTip, L"Vantor \r\nNo task \r\n60%");
   ASSERT_EQ(screen.saved.size(), 1u) << "one picture, one file";
   EXPECT_EQ(screen.saved[0], L"C:\\cap\\20040307090503-60-APP.png") << "named when saved";
   Tick(113);

@@ -137,23 +137,7 @@ class FakeHost : public StationHost {
   void EnableTimer(StationTimer timer, bool enabled) override { timers[timer] = enabled; }
   void SetTimerInterval(StationTimer timer, std::int32_t ms) override { intervals[timer] = ms; }
   std::int16_t GetOSKind() override { return osKind; }
-  void SetWindowTop(int mode) override { topMode = mode; }
-  void SizeAndHide() override { visible = false; sized = true; }
-  void MoveWindowTo(std::int32_t l, std::int32_t t) override { left = l; top = t; }
-  void ShowWindow(bool v) override { visible = v; }
-  std::int32_t WindowLeft() override { return left; }
-  std::int32_t WindowTop() override { return top; }
-  std::int32_t WindowWidth() override { return 16; }
-  std::int32_t WindowHeight() override { return 16; }
-  int ScreenDpi() override { return dpi; }
-  std::vector<MonitorArea> Monitors() override { return monitors; }
   void Quit() override { quit = true; }
-  void ShowCanvas(const Canvas& c) override { canvas = c; }
-  void SetIconWindowTip(const std::wstring& text) override { windowTip = text; }
-  void DragWindow() override {
-    ++drags;
-    left += dragBy;
-  }
   void ShowPopupMenu(bool fromTray) override {
     menus.push_back(fromTray);
     if (auto inside = std::exchange(onMenu, nullptr)) inside();
@@ -177,14 +161,7 @@ class FakeHost : public StationHost {
   std::map<StationTimer, bool> timers;
   std::map<StationTimer, std::int32_t> intervals;
   std::int16_t osKind = 2;
-  int topMode = -1;
-  bool visible = false, sized = false, quit = false;
-  std::int32_t left = 0, top = 0;
-  int dpi = 96;
-  std::vector<MonitorArea> monitors;
-  Canvas canvas;
-  std::wstring windowTip;
-  int drags = 0, dragBy = 0;
+  bool quit = false;
   std::vector<bool> menus;
   std::function<void()> onMenu;  // runs once inside the next open menu
   std::vector<std::wstring> messages;
@@ -192,6 +169,36 @@ class FakeHost : public StationHost {
   std::intptr_t shellResult = 42;
   CallLog* log = nullptr;
   std::function<void()> onEvents;
+};
+
+// The icon window: its place, its face and its tooltip as last set.
+class FakeIconWindow : public IconWindowPort {
+ public:
+  void SetWindowTop(int mode) override { topMode = mode; }
+  void SizeAndHide() override { visible = false; sized = true; }
+  void MoveWindowTo(std::int32_t l, std::int32_t t) override { left = l; top = t; }
+  void ShowWindow(bool v) override { visible = v; }
+  std::int32_t WindowLeft() override { return left; }
+  std::int32_t WindowTop() override { return top; }
+  std::int32_t WindowWidth() override { return 16; }
+  std::int32_t WindowHeight() override { return 16; }
+  int ScreenDpi() override { return dpi; }
+  std::vector<MonitorArea> Monitors() override { return monitors; }
+  void ShowCanvas(const Canvas& c) override { canvas = c; }
+  void SetIconWindowTip(const std::wstring& text) override { windowTip = text; }
+  void DragWindow() override {
+    ++drags;
+    left += dragBy;
+  }
+
+  int topMode = -1;
+  bool visible = false, sized = false;
+  std::int32_t left = 0, top = 0;
+  int dpi = 96;
+  std::vector<MonitorArea> monitors;
+  Canvas canvas;
+  std::wstring windowTip;
+  int drags = 0, dragBy = 0;
 };
 
 // The notification area as a list of calls, and the icon last published.
@@ -330,8 +337,8 @@ struct StationFakes {
   StationFakes& operator=(const StationFakes&) = delete;
 
   StationPorts Ports(const std::wstring& folder) {
-    return StationPorts{windows, input, screen, clock, tray, iconFile, pictures, files, profile, host, processes,
-                        sound, links, priorities, folder, L"unwritable " + folder, &history,
+    return StationPorts{windows, input, screen, clock, tray, iconFile, pictures, files, profile, host, iconWindow,
+                        processes, sound, links, priorities, folder, L"unwritable " + folder, &history,
                         UnitLogTexts{kTimeLeftTexts, RecordTexts{L"not written %1: %2", L"read-only", L"denied",
                                                                  L"disk full", L"other", L"dropped %1"}}};
   }
@@ -347,6 +354,7 @@ struct StationFakes {
   FakeFiles files;
   FakeProfile profile;
   FakeHost host;
+  FakeIconWindow iconWindow;
   FakeProcesses processes;
   FakeSound sound;
   FakeLinkFiles links;

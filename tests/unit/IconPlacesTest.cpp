@@ -16,14 +16,14 @@ TEST_F(IconPlacesTest, WindowStateRoundsTiesToEvenAndIsSavedAtExit) {
   SetIni(L"visible", L"tasktray", L"0");
   SetIni(L"menu", L"deleteUDAicon", L"1");
   station.Form_Load();
-  EXPECT_EQ(host.top, 124);
-  EXPECT_EQ(host.left, 122);
-  EXPECT_TRUE(host.visible);
+  EXPECT_EQ(iconWindow.top, 124);
+  EXPECT_EQ(iconWindow.left, 122);
+  EXPECT_TRUE(iconWindow.visible);
   EXPECT_TRUE(station.Menu().ShowWindow);
   EXPECT_FALSE(station.Menu().ShowIcon);
   EXPECT_TRUE(tray.Calls(NotifyMode::Add).empty());
   EXPECT_TRUE(station.Menu().UDAHideAlways);
-  host.dragBy = 300 - 122;
+  iconWindow.dragBy = 300 - 122;
   station.picPercent_MouseDown(kLeftButton);
   station.ExitVantor();
   EXPECT_TRUE(host.quit);
@@ -74,17 +74,17 @@ TEST_F(IconPlacesTest, TogglesNeverLeaveNothingVisible) {
   station.ShowIconTaskTray();  // hide the tray icon: the window comes instead
   EXPECT_FALSE(station.Menu().ShowIcon);
   EXPECT_TRUE(station.Menu().ShowWindow);
-  EXPECT_TRUE(host.visible);
+  EXPECT_TRUE(iconWindow.visible);
   EXPECT_EQ(tray.Calls(NotifyMode::Delete).size(), 1u);
   station.ShowIconWindow();  // hide the window: the tray icon comes back
   EXPECT_TRUE(station.Menu().ShowIcon);
   EXPECT_FALSE(station.Menu().ShowWindow);
-  EXPECT_FALSE(host.visible);
+  EXPECT_FALSE(iconWindow.visible);
   station.ShowIconWindow();  // both
   EXPECT_TRUE(station.Menu().ShowIcon && station.Menu().ShowWindow);
   station.ShowIconTaskTray();  // only the window
   EXPECT_FALSE(station.Menu().ShowIcon);
-  EXPECT_TRUE(host.visible);
+  EXPECT_TRUE(iconWindow.visible);
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"window"), L"1");
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"visible", L"tasktray"), L"0");
 }
@@ -120,17 +120,17 @@ TEST(IconWindowPlace, ThePlaceIsKeptOnAWorkAreaElseMovedOntoTheNearest) {
 }
 
 TEST_F(IconPlacesTest, TheIconWindowIsPlacedAtStartUpOnDisplayChangeAndWhenShownAndTheStoredPlaceStays) {
-  host.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 768}}};
+  iconWindow.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 768}}};
   SetIni(L"window", L"top", L"3000");
   SetIni(L"window", L"left", L"4000");
   station.Form_Load();
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(1008, 752));
-  host.monitors = {{{0, 0, 640, 480}, {0, 0, 640, 480}}};
+  EXPECT_EQ(WindowPlace(iconWindow.left, iconWindow.top), WindowPlace(1008, 752));
+  iconWindow.monitors = {{{0, 0, 640, 480}, {0, 0, 640, 480}}};
   station.OnDisplayChange();
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(624, 464));
-  host.monitors = {{{0, 0, 800, 600}, {0, 0, 800, 600}}};
+  EXPECT_EQ(WindowPlace(iconWindow.left, iconWindow.top), WindowPlace(624, 464));
+  iconWindow.monitors = {{{0, 0, 800, 600}, {0, 0, 800, 600}}};
   station.ShowIconTaskTray();  // hiding the tray shows the window
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(784, 584));
+  EXPECT_EQ(WindowPlace(iconWindow.left, iconWindow.top), WindowPlace(784, 584));
   station.picPercent_MouseDown(kLeftButton);  // a click, no move
   station.ExitVantor();
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"4000");
@@ -139,13 +139,13 @@ TEST_F(IconPlacesTest, TheIconWindowIsPlacedAtStartUpOnDisplayChangeAndWhenShown
 
 // At 150 % the screen has 144 pixels per inch; the stored place stays in pixels of 1/96 inch.
 TEST_F(IconPlacesTest, TheStoredPlaceIsInPixelsOfA96thInchAtEveryScaling) {
-  host.dpi = 144;
-  host.monitors = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}}};
+  iconWindow.dpi = 144;
+  iconWindow.monitors = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}}};
   SetIni(L"window", L"top", L"150");
   SetIni(L"window", L"left", L"301");
   station.Form_Load();
-  EXPECT_EQ(WindowPlace(host.left, host.top), WindowPlace(452, 225));  // 451.5 rounds up
-  host.dragBy = -2;
+  EXPECT_EQ(WindowPlace(iconWindow.left, iconWindow.top), WindowPlace(452, 225));  // 451.5 rounds up
+  iconWindow.dragBy = -2;
   station.picPercent_MouseDown(kLeftButton);  // a drag to 450
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"300");
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"top"), L"150");

@@ -61,7 +61,7 @@ TEST_F(NotificationsTest, EveryChangePlaysSoundOneThenTheAlarmsUnlessMuted) {
     if (c.mute) st.SetMute();
     if (bar == 0) StartAgent(113);
     st.timMain_Timer();
-    ASSERT_NE(host.windowTip.find(L"\r\n50%"), std::wstring::npos);
+    ASSERT_NE(iconWindow.windowTip.find(L"\r\n50%"), std::wstring::npos);
     files.stamps[kSaveFile] = 600;
     st.timMain_Timer();  // unchanged: silent but for the save file
     EXPECT_EQ(sound.played, c.played) << c.schedule << " mute " << c.mute << " quiet " << c.from << "-" << c.to << " at " << c.hour;
@@ -116,7 +116,7 @@ TEST_F(NotificationsTest, AnUnchangedSaveFileIsSilentAfterStartAndEachChangeSoun
   files.stamps[kSaveFile] = 550;  // backward counts too
   Ticks(2);
   EXPECT_EQ(sound.played, (Played{L"s3.wav", L"s3.wav"}));
-  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n0% T550");
+  EXPECT_EQ(iconWindow.windowTip, L"Vantor \r\nNo task \r\n0% T550");
   files.stamps.erase(kSaveFile);  // a missing file is no error and no change
   Ticks(1);
   EXPECT_TRUE(host.errors.empty());
@@ -144,16 +144,16 @@ TEST_F(NotificationsTest, MutedSaveChangeStillEndsBackingOffAndRedrawsTheIcon) {
   station.SetMute();
   StartAgent(0);
   Ticks(61);
-  ASSERT_EQ(host.canvas, Face(0, true));
+  ASSERT_EQ(iconWindow.canvas, Face(0, true));
   files.stamps[kSaveFile] = 501;
   Ticks(1);
-  EXPECT_EQ(host.canvas, Face(0));
+  EXPECT_EQ(iconWindow.canvas, Face(0));
   EXPECT_TRUE(sound.played.empty());
   tray.calls.clear();
   Ticks(59);
   EXPECT_TRUE(tray.calls.empty());
   Ticks(2);  // backing off again: the blink goes on with the plain face, then the other
-  EXPECT_EQ(host.canvas, Face(0, true)) << "counted again from 0 by the save's own tick";
+  EXPECT_EQ(iconWindow.canvas, Face(0, true)) << "counted again from 0 by the save's own tick";
 }
 
 TEST_F(NotificationsTest, AFailingListingIsReportedOnceAndTheNextTickTriesAgain) {

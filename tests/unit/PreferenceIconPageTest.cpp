@@ -126,8 +126,8 @@ class PreviewAgainstMonitor : public ::testing::Test, public test::StationFakes 
     const WindowHandle form = windows.AddAgentForm(windows.kDesktop, 7, 114);
     (void)form;
     station.timMain_Timer();
-    EXPECT_NE(host.windowTip.find(L" \r\n50%"), std::wstring::npos);
-    return host.canvas;
+    EXPECT_NE(iconWindow.windowTip.find(L" \r\n50%"), std::wstring::npos);
+    return iconWindow.canvas;
   }
 
   Station station{Ports(kFolder)};

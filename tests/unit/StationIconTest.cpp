@@ -15,9 +15,9 @@ TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesIt) {
   StartAgent(84);
   tray.calls.clear();
   station.timMain_Timer();
-  ASSERT_EQ(host.windowTip, L"Vantor \r\nLigandFit \r\n37%");
+  ASSERT_EQ(iconWindow.windowTip, L"Vantor \r\nLigandFit \r\n37%");
   const Canvas expected = Face(37);
-  EXPECT_EQ(host.canvas, expected);
+  EXPECT_EQ(iconWindow.canvas, expected);
   const IcoBytes bytes = EncodeIco(expected);
   EXPECT_EQ(TempIco(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   const auto modified = tray.Calls(NotifyMode::Modify);
@@ -137,7 +137,7 @@ TEST_F(StationIconTest, AMissingPictureSwitchesThePictureOptionsOff) {
   station.timMain_Timer();
   EXPECT_TRUE(station.Settings().IconBack);
   ASSERT_TRUE(station.IconPicture().has_value());
-  EXPECT_EQ(host.canvas.Pixel(12, 2), 0x00FF00u);  // above the digits, inside the frame
+  EXPECT_EQ(iconWindow.canvas.Pixel(12, 2), 0x00FF00u);  // above the digits, inside the frame
 
   files.stamps[L"C:\\pics\\huge.bmp"] = 1;
   pictures.throwingPicture = L"C:\\pics\\huge.bmp";
@@ -152,13 +152,13 @@ TEST_F(StationIconTest, MouseOnTrayAndIconWindow) {
   station.Form_Load();
   StartAgent(0);
   Ticks(901);
-  ASSERT_EQ(host.canvas, Face(0, true)) << "backing off";
+  ASSERT_EQ(iconWindow.canvas, Face(0, true)) << "backing off";
   tray.calls.clear();
   station.picIcon_MouseMove(512);
   station.picIcon_MouseMove(514);
   EXPECT_TRUE(tray.calls.empty()) << "still backing off";
   station.picIcon_MouseMove(513);
-  EXPECT_EQ(host.canvas, Face(0));
+  EXPECT_EQ(iconWindow.canvas, Face(0));
   station.picIcon_MouseMove(516);
   EXPECT_EQ(host.menus, std::vector<bool>{true});
 
@@ -166,13 +166,13 @@ TEST_F(StationIconTest, MouseOnTrayAndIconWindow) {
   Ticks(900);
   EXPECT_TRUE(tray.calls.empty()) << "0 % counted afresh";
   Ticks(2);  // backing off again: the blink goes on with the plain face, then the other
-  ASSERT_EQ(host.canvas, Face(0, true));
+  ASSERT_EQ(iconWindow.canvas, Face(0, true));
   station.picPercent_MouseUp();
-  EXPECT_EQ(host.canvas, Face(0));
+  EXPECT_EQ(iconWindow.canvas, Face(0));
 
-  host.dragBy = 30;
+  iconWindow.dragBy = 30;
   station.picPercent_MouseDown(kLeftButton);
-  EXPECT_EQ(host.drags, 1);
+  EXPECT_EQ(iconWindow.drags, 1);
   EXPECT_EQ(profile.Read(Path(kVantorIni), L"window", L"left"), L"30");
   station.picPercent_MouseDown(kRightButton);
   EXPECT_EQ(host.menus, (std::vector<bool>{true, false}));

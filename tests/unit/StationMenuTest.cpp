@@ -131,7 +131,7 @@ TEST_F(StationMenuTest, KeepHidingTheAgentsIconOnAndOff) {
   station.Form_Load();
   StartAgent(10);
   station.timMain_Timer();
-  ASSERT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n4%") << "the agent found";
+  ASSERT_EQ(iconWindow.windowTip, L"Vantor \r\nNo task \r\n4%") << "the agent found";
   const WindowHandle form = agentForm;
   tray.calls.clear();
 

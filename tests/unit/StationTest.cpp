@@ -13,15 +13,15 @@ TEST_F(StationTest, StartUpInOrderWithDefaults) {
   station.Form_Load();
   EXPECT_TRUE(host.errors.empty());
   EXPECT_TRUE(Balloons()) << "start-up has ended";
-  EXPECT_EQ(host.topMode, 1);
-  EXPECT_TRUE(host.sized);
+  EXPECT_EQ(iconWindow.topMode, 1);
+  EXPECT_TRUE(iconWindow.sized);
   EXPECT_EQ(files.deleted, std::vector<std::wstring>{Path(kPriorityIni)});
   EXPECT_TRUE(files.FileExists(Path(kVantorIni)));
   EXPECT_TRUE(files.FileExists(Path(kLinksLst)));
   EXPECT_TRUE(station.TrayRecord(L"").extended) << "not an old shell";
   EXPECT_FALSE(station.Menu().ShowWindow);
   EXPECT_TRUE(station.Menu().ShowIcon && station.Menu().ShowWindowEnabled) << "the tray as stored";
-  EXPECT_FALSE(host.visible);
+  EXPECT_FALSE(iconWindow.visible);
   // The times of Vantor.ini and links.lst were taken: a tick sees no change.
   SetIni(L"save", L"bakkin", L"11");
   const int reads = links.reads;
@@ -51,7 +51,7 @@ TEST_F(StationTest, ABadSettingAtStartUpIsReportedAndTheStationRunsOn) {
   EXPECT_EQ(tray.Calls(NotifyMode::Add).size(), 1u) << "the tray icon and its menu are there";
   StartAgent(113);
   station.timMain_Timer();
-  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n50%");
+  EXPECT_EQ(iconWindow.windowTip, L"Vantor \r\nNo task \r\n50%");
 }
 
 TEST_F(StationTest, AlarmMarkFollowsTheTwoFlagsEveryTick) {

@@ -71,7 +71,7 @@ TEST_F(UnitLogTest, TheTimeLeftEndsTheTooltipWhenAskedForAndAMinuteWithoutAChang
   station.Form_Load();
   StartAgent(91);  // 40 %, then every three seconds one percent more
   station.timMain_Timer();
-  EXPECT_EQ(host.windowTip, L"Vantor \r\nNo task \r\n40%\r\n残り時間：計算中");
+  EXPECT_EQ(iconWindow.windowTip, L"Vantor \r\nNo task \r\n40%\r\n残り時間：計算中");
   for (int width : {93, 96, 98}) clock.now += 3, Tick(width);
   const std::wstring tip = L"Vantor \r\nNo task \r\n43%";
   EXPECT_EQ(tray.Calls(NotifyMode::Modify).back().tip, tip + L"\r\n残り時間：約3分");
@@ -85,7 +85,7 @@ TEST_F(UnitLogTest, TheTimeLeftEndsTheTooltipWhenAskedForAndAMinuteWithoutAChang
   EXPECT_EQ(tray.calls[0].first, NotifyMode::Modify);
   EXPECT_EQ(tray.calls[0].second.flags, kNifMessage | kNifTip) << "no icon, no balloon";
   EXPECT_EQ(tray.calls[0].second.tip, tip + L"\r\n残り時間：不明（1分進んでいません）");
-  EXPECT_EQ(host.windowTip, tray.calls[0].second.tip);
+  EXPECT_EQ(iconWindow.windowTip, tray.calls[0].second.tip);
   // With the save file's time, ten minutes without a change fit the balloon's longer record only.
   SetIni(L"save", L"check", L"1");
   SetIni(L"save", L"folder", L"D:\\UD");
