@@ -1,13 +1,57 @@
 #include "preference/win/BookmarkView.h"
 
+#include "common/core/IniFile.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
 
 namespace vantor::preference {
 
-void BookmarkView::FillBookmarkList(const LinkList& links) {
-  list_ = BookmarkList(links.Links);
+void BookmarkView::Show() {
+  LoadLinks(files_, folder_ + kLinksLst, links_);
+  FillBookmarkList();
+}
+
+int BookmarkView::LoadWarning() const { return links_.ReadWhole ? 0 : IDS_LinksUnreadable; }
+
+void BookmarkView::FillBookmarkList() {
+  list_ = BookmarkList(links_.Links);
   Redraw();
+}
+
+bool BookmarkView::SaveFile(HWND owner) {
+  const std::wstring path = folder_ + kLinksLst;
+  if (!links_.ReadWhole) {
+    // The file holds more than the page could read: it is replaced only when the user says so.
+    const int answer = ::MessageBoxW(owner, LoadText(IDS_LinksReplaceQuestion).c_str(), L"Vantor",
+                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    if (answer != IDYES) {
+      // links.lst keeps its bytes; its new time still tells the monitor to reload the settings.
+      files_.Touch(path);
+      return true;
+    }
+  }
+  // links.lst last: its new time tells the monitor to reload everything.
+  HWND lines = control_(IDC_lstLink2);
+  std::wstring text;
+  const auto count = ::SendMessageW(lines, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const auto length = ::SendMessageW(lines, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0) continue;
+    std::wstring line(static_cast<std::size_t>(length) + 1, L'\0');
+    ::SendMessageW(lines, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+    line.resize(static_cast<std::size_t>(length));
+    text += line + L"\r\n";
+  }
+  // Lines after one that could not be read are the user's too: they are kept as they were.
+  if (!links_.Complete) text += links_.Unread;
+  if (!files_.WriteText(path, text)) {
+    // The settings stay saved; the window stays open so that nothing is lost unnoticed.
+    ShowMessage(owner, LoadText(IDS_LinksNotWritten), MB_ICONEXCLAMATION);
+    return false;
+  }
+  LoadLinks(files_, path, links_);
+  FillBookmarkList();
+  return true;
 }
 
 void BookmarkView::Redraw() {

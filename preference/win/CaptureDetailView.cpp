@@ -24,7 +24,7 @@ bool CaptureDetailView::OnCommand(int control, int notification) {
   }
 }
 
-bool CaptureDetailView::OnScroll(int control) {
+bool CaptureDetailView::OnScroll(int control, int) {
   std::int16_t MainSettings::*delay = nullptr;
   int label = 0;
   switch (control) {

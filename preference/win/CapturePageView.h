@@ -7,21 +7,22 @@
 #include <functional>
 
 #include "common/core/Settings.h"
+#include "preference/win/PageView.h"
 #include "preference/win/PercentListView.h"
 
 namespace vantor::preference {
 
-class CapturePageView {
+class CapturePageView : public PageView {
  public:
   CapturePageView(std::function<HWND(int)> control, MainSettings& settings);
 
-  void Load() {
+  void Load() override {
     cpu_.Load();
     mol_.Load();
   }
   // Handlers; each returns true when the control is one of this page's.
-  bool OnCommand(int control, int notification);
-  bool OnScroll(int control) { return cpu_.OnScroll(control) || mol_.OnScroll(control); }
+  bool OnCommand(int control, int notification) override;
+  bool OnScroll(int control, int) override { return cpu_.OnScroll(control) || mol_.OnScroll(control); }
 
  private:
   void ChooseCaptureFolder();

@@ -10,23 +10,24 @@
 #include <string>
 
 #include "preference/core/HistoryPage.h"
+#include "preference/win/PageView.h"
 
 namespace vantor::preference {
 
-class HistoryView {
+class HistoryView : public PageView {
  public:
   explicit HistoryView(const std::wstring& folder) : folder_(folder) {}
 
   // Takes the page's texts and reads the file for the first time.
-  void Attach(HWND page);
-  // Reads history.csv again and redraws the page.
-  void Read();
+  void Attach(HWND page) override;
+  void Show() override { Read(); }
 
-  // Handlers; each returns true when the control is one of this page's.
-  bool OnCommand(int control, int notification);
-  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool OnCommand(int control, int notification) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
+  // Reads history.csv again and redraws the page.
+  void Read();
   void Describe();
   void DrawChart(HDC dc, const RECT& rect) const;
   void DrawSummary(HDC dc, const RECT& rect) const;

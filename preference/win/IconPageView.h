@@ -10,21 +10,23 @@
 #include "common/core/Canvas.h"
 #include "common/core/Ports.h"
 #include "common/core/Settings.h"
-#include "preference/win/HelpLine.h"
+#include "preference/win/PageView.h"
 
 namespace vantor::preference {
 
-class IconPageView {
+class IconPageView : public PageView {
  public:
   IconPageView(MainSettings& settings, FilePort& files) : settings_(settings), files_(files) {}
 
   // Places the palette and its marker on `page`, the icon page's frame.
-  void Attach(HWND page);
+  void Attach(HWND page) override;
+  void Ready(bool) override { DrawPreview(); }
+  void Show() override { DrawPreview(); }
 
   // Handlers; each returns true when the control is one of this page's.
-  bool OnCommand(int control, int notification);
-  bool OnDrawItem(const DRAWITEMSTRUCT& item);
-  void OnControlEvent(int control, ControlEvent event);
+  bool OnCommand(int control, int notification) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  void OnControlEvent(int control, ControlEvent event) override;
 
   // Shows a palette entry's colour (the settings are not changed).
   void ShowPaletteColour(int index, std::int32_t colour);

@@ -24,7 +24,7 @@ bool LogonView::OnCommand(int control, int notification) {
   return true;
 }
 
-bool LogonView::Save(HWND owner) {
+bool LogonView::SaveOutside(HWND owner) {
   const bool ticked = IsTicked(control_(IDC_CheckLogon));
   const bool written = ticked == (shown_.state == LogonState::ThisFolder) || WriteLogonEntry(registry_, folder_, ticked);
   changed_ = false;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "common/win/StringTable.h"
 #include "preference/core/EditorSettings.h"
 #include "preference/core/FillPages.h"
@@ -14,7 +16,7 @@ namespace vantor::preference {
 namespace {
 
 constexpr UINT kTellUnreadable = WM_APP + 1;
-constexpr UINT kTellLinksUnreadable = WM_APP + 2;
+constexpr UINT kTellPageWarning = WM_APP + 2;  // wParam: the text's string id
 constexpr UINT kTellNotWritable = WM_APP + 3;
 
 template <class F>
@@ -30,16 +32,7 @@ void Guarded(F&& f) noexcept {
 
 MainDialog::MainDialog(std::wstring folder)
     : folder_(std::move(folder)),
-      icon_(settings_, files_),
-      controls_([this](int id) { return Control(id); }, icon_),
-      sound_([this](int id) { return Control(id); }, settings_),
-      save_([this](int id) { return Control(id); }, settings_, files_),
-      capture_([this](int id) { return Control(id); }, settings_),
-      captureDetail_([this](int id) { return Control(id); }, settings_),
-      bookmarks_([this](int id) { return Control(id); }),
-      priority_([this](int id) { return Control(id); }, profile_, folder_, files_, settings_),
-      logon_([this](int id) { return Control(id); }, registry_, folder_),
-      history_(folder_) {}
+      pages_({[this](int id) { return Control(id); }, folder_, settings_, profile_, files_, textFiles_, registry_}) {}
 
 void MainDialog::Run() {
   ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_frmMain), nullptr, DialogProc,
@@ -112,20 +105,12 @@ void MainDialog::Form_Load() {
   CreatePages();
   BuildPageTree();
   unreadable_ = LoadEditorSettings(profile_, folder_, settings_);
-  // The lists first: filling their read-outs runs the read-outs' change handlers.
-  sound_.Load();
-  capture_.Load();
-  FillPages(settings_, controls_, files_);
-  logon_.Refresh();
-  icon_.DrawPreview();
-  LoadLinks(textFiles_, folder_ + kLinksLst, links_);
-  bookmarks_.FillBookmarkList(links_);
-  priority_.PrepareControls();
+  for (PageView* view : pages_) view->Load();
+  FillPages(settings_, pages_.Controls(), files_);
   ApplyCaptions();
   Layout();
-  priority_.ShowAgentTaskName();
   const bool writable = files_.CanWriteIn(folder_);
-  priority_.LoadPriorityFile(!writable);
+  for (PageView* view : pages_) view->Ready(writable);
   WatchControls();
   scroll_.FollowFocus(frmSetting_);
   ::SetWindowSubclass(::GetDlgItem(hwnd_, IDC_TreeView1), TreeProc, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -136,7 +121,9 @@ void MainDialog::Form_Load() {
   // Said before anything is edited: in this folder OK and Apply can keep nothing.
   if (!writable) ::PostMessageW(hwnd_, kTellNotWritable, 0, 0);
   if (!unreadable_.empty()) ::PostMessageW(hwnd_, kTellUnreadable, 0, 0);
-  if (!links_.ReadWhole) ::PostMessageW(hwnd_, kTellLinksUnreadable, 0, 0);
+  for (PageView* view : pages_) {
+    if (const int warning = view->LoadWarning()) ::PostMessageW(hwnd_, kTellPageWarning, static_cast<WPARAM>(warning), 0);
+  }
 }
 
 void MainDialog::CreatePages() {
@@ -148,10 +135,8 @@ void MainDialog::CreatePages() {
     ::ShowWindow(page, SW_HIDE);
     frmSetting_[static_cast<std::size_t>(i)] = page;
   }
-  icon_.Attach(frmSetting_[kIconPage]);
-  version_.Attach(frmSetting_[kVersionPage]);
-  history_.Attach(frmSetting_[kHistoryPage]);
-  controls_.InitRanges();
+  for (int i = 0; i < kPageCount; ++i) pages_[static_cast<Page>(i)].Attach(frmSetting_[static_cast<std::size_t>(i)]);
+  pages_.Controls().InitRanges();
   ::ShowWindow(frmSetting_[kIconPage], SW_SHOW);
 }
 
@@ -222,24 +207,7 @@ void MainDialog::TreeView1_NodeClick(HTREEITEM node) {
 
 void MainDialog::ShowPage(Page page) {
   ::ShowWindow(frmSetting_[static_cast<std::size_t>(page)], SW_SHOW);
-  if (page == kOtherPage) logon_.Refresh();  // what Windows will do now
-  switch (WorkOnShow(page)) {
-    case PageWork::DrawPreview:
-      icon_.DrawPreview();
-      break;
-    case PageWork::ReloadBookmarks:
-      LoadLinks(textFiles_, folder_ + kLinksLst, links_);
-      bookmarks_.FillBookmarkList(links_);
-      break;
-    case PageWork::ShowAgentTaskName:
-      priority_.ShowAgentTaskName();
-      break;
-    case PageWork::ReadHistory:
-      history_.Read();
-      break;
-    case PageWork::None:
-      break;
-  }
+  pages_[page].Show();
 }
 
 void MainDialog::Jump(Page page) {
@@ -257,8 +225,7 @@ void MainDialog::ShowHelp(const std::wstring& text) { SetControlText(::GetDlgIte
 
 void MainDialog::OnControlEvent(int control, ControlEvent event) noexcept {
   Guarded([&] {
-    icon_.OnControlEvent(control, event);
-    version_.OnControlEvent(control, event);
+    for (PageView* view : pages_) view->OnControlEvent(control, event);
     const HelpEntry* help = FindHelp(control);
     if (!help) return;
     unsigned wanted = 0;
@@ -270,13 +237,8 @@ void MainDialog::OnControlEvent(int control, ControlEvent event) noexcept {
 }
 
 void MainDialog::OnCommand(int control, int notification) {
-  if (icon_.OnCommand(control, notification) || version_.OnCommand(control, notification) ||
-      sound_.OnCommand(control, notification) || save_.OnCommand(control, notification) ||
-      capture_.OnCommand(control, notification) || captureDetail_.OnCommand(control, notification) ||
-      bookmarks_.OnCommand(control, notification) || priority_.OnCommand(control, notification) ||
-      logon_.OnCommand(control, notification) || history_.OnCommand(control, notification)) {
-    return;
-  }
+  const auto handles = [&](PageView* view) { return view->OnCommand(control, notification); };
+  if (std::any_of(pages_.begin(), pages_.end(), handles)) return;
   if (notification != BN_CLICKED) return;
   switch (control) {
     case IDC_cmdOK0: cmdOK_Click(0); break;
@@ -286,7 +248,6 @@ void MainDialog::OnCommand(int control, int notification) {
     case IDC_cmdJumpBookMark: Jump(kBookmarkPage); break;
     case IDC_cmdJumpPriority: Jump(kPriorityPage); break;
     case IDC_cmdJumpVersion: Jump(kVersionPage); break;
-    case IDC_CheckBalloon: settings_.Balloon = IsTicked(Control(control)); break;
     default: break;
   }
 }
@@ -294,12 +255,13 @@ void MainDialog::OnCommand(int control, int notification) {
 void MainDialog::OnScroll(HWND control, int request) {
   if (!control) return;
   const int id = ::GetDlgCtrlID(control);
-  if (sound_.OnScroll(id) || capture_.OnScroll(id) || captureDetail_.OnScroll(id) || save_.OnScroll(id, request)) return;
-  priority_.OnScroll(id);
+  for (PageView* view : pages_) {
+    if (view->OnScroll(id, request)) return;
+  }
 }
 
 void MainDialog::OnFrameMouseMove(HWND page, LPARAM lParam) {
-  version_.OnFrameMouseMove();
+  for (PageView* view : pages_) view->OnFrameMouseMove();
   POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   // The mouse over the inside of a captioned box that explains itself.
   for (int frame : {IDC_frmPreview, IDC_frmDblClick}) {
@@ -338,9 +300,9 @@ INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::ShowWindow(hwnd_, SW_SHOW);
       ShowMessage(hwnd_, NamingFolder(LoadText(IDS_FolderNotWritable), folder_), MB_ICONWARNING);
       return TRUE;
-    case kTellLinksUnreadable:
+    case kTellPageWarning:
       ::ShowWindow(hwnd_, SW_SHOW);
-      ShowMessage(hwnd_, LoadText(IDS_LinksUnreadable), MB_ICONWARNING);
+      ShowMessage(hwnd_, LoadText(static_cast<int>(wParam)), MB_ICONWARNING);
       return TRUE;
     case WM_CLOSE:
       ::EndDialog(hwnd_, IDCANCEL);
@@ -363,19 +325,25 @@ INT_PTR MainDialog::OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      return icon_.OnDrawItem(item) || version_.OnDrawItem(item) || history_.OnDrawItem(item);
+      return std::any_of(pages_.begin(), pages_.end(), [&](PageView* view) { return view->OnDrawItem(item); });
     }
     case WM_MOUSEMOVE:
       OnFrameMouseMove(page, lParam);
       return TRUE;
     case WM_SETCURSOR:
-      if (version_.OnSetCursor(reinterpret_cast<HWND>(wParam))) {
+      if (std::any_of(pages_.begin(), pages_.end(),
+                      [&](PageView* view) { return view->OnSetCursor(reinterpret_cast<HWND>(wParam)); })) {
         ::SetWindowLongPtrW(page, DWLP_MSGRESULT, TRUE);
         return TRUE;
       }
       return FALSE;
     case WM_CTLCOLORSTATIC:
-      return reinterpret_cast<INT_PTR>(version_.OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+      for (PageView* view : pages_) {
+        if (HBRUSH brush = view->OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+          return reinterpret_cast<INT_PTR>(brush);
+        }
+      }
+      return FALSE;
     default:
       return FALSE;
   }

@@ -10,25 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "common/core/Links.h"
 #include "common/core/Settings.h"
 #include "common/win/Handle.h"
 #include "common/win/WinPlatform.h"
 #include "common/win/WinTextFiles.h"
 #include "preference/core/PageTree.h"
-#include "preference/win/BookmarkView.h"
-#include "preference/win/CaptureDetailView.h"
-#include "preference/win/CapturePageView.h"
 #include "preference/win/HelpLine.h"
-#include "preference/win/HistoryView.h"
-#include "preference/win/IconPageView.h"
-#include "preference/win/LogonView.h"
 #include "preference/win/PageScroll.h"
-#include "preference/win/PriorityView.h"
-#include "preference/win/SavePageView.h"
-#include "preference/win/SoundPageView.h"
-#include "preference/win/VersionPage.h"
-#include "preference/win/WinPageControls.h"
+#include "preference/win/PageViews.h"
 #include "preference/win/WinRegistry.h"
 
 namespace vantor::preference {
@@ -65,11 +54,9 @@ class MainDialog : public ControlEventSink {
   void Jump(Page page);
   // OK (index 0) and Apply (1).
   void cmdOK_Click(int index);
-  // Writes Vantor.ini and then links.lst, telling what fails; false when the window must stay open.
+  // Writes Vantor.ini and then the pages' own files, telling what fails; false when the window
+  // must stay open.
   bool SaveFiles(const std::wstring& uda, const std::wstring& other);
-  // Writes the bookmark page's list to links.lst (asking first when the file was not read
-  // whole); false when the window must stay open.
-  bool SaveLinks(const std::wstring& path);
   void ShowHelp(const std::wstring& text);
   void OnCommand(int control, int notification);
   void OnScroll(HWND control, int request);
@@ -82,8 +69,8 @@ class MainDialog : public ControlEventSink {
   WinProfile profile_;
   WinFiles files_;
   WinTextFiles textFiles_;
+  WinRegistry registry_;
   MainSettings settings_;
-  LinkList links_;
   std::vector<std::wstring> unreadable_;
 
   HWND hwnd_ = nullptr;
@@ -91,19 +78,7 @@ class MainDialog : public ControlEventSink {
   std::array<HTREEITEM, kPageCount> nodes_{};  // the node of each page
   Owned<GdiObjectTraits<HFONT>> titleFont_;
   PageScroll scroll_;
-
-  IconPageView icon_;
-  VersionPage version_;
-  WinPageControls controls_;
-  SoundPageView sound_;
-  SavePageView save_;
-  CapturePageView capture_;
-  CaptureDetailView captureDetail_;
-  BookmarkView bookmarks_;
-  PriorityView priority_;
-  WinRegistry registry_;
-  LogonView logon_;
-  HistoryView history_;
+  PageViews pages_;
 };
 
 }  // namespace vantor::preference

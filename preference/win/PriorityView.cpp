@@ -10,7 +10,7 @@
 
 namespace vantor::preference {
 
-void PriorityView::PrepareControls() {
+void PriorityView::Attach(HWND) {
   if (HWND pushed = control_(IDC_CheckPriority)) {
     const LONG style = ::GetWindowLongW(pushed, GWL_STYLE);
     ::SetWindowLongW(pushed, GWL_STYLE, style | BS_PUSHLIKE);
@@ -24,6 +24,11 @@ void PriorityView::PrepareControls() {
     }
     ::SendMessageW(list, CB_SETCURSEL, kPriorityLow, 0);
   }
+}
+
+void PriorityView::Ready(bool writable) {
+  ShowAgentTaskName();
+  LoadPriorityFile(!writable);
 }
 
 void PriorityView::ShowAgentTaskName() {
@@ -113,7 +118,7 @@ bool PriorityView::Dispatch(int control, int notification) {
   }
 }
 
-bool PriorityView::OnScroll(int control) {
+bool PriorityView::OnScroll(int control, int) {
   if (control != IDC_SlidPriFreq) return false;
   const auto seconds = static_cast<int>(::SendMessageW(control_(control), TBM_GETPOS, 0, 0));
   SetControlText(control_(IDC_labPriFreqsec), std::to_wstring(seconds));

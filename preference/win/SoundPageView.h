@@ -6,21 +6,22 @@
 #include <functional>
 
 #include "common/core/Settings.h"
+#include "preference/win/PageView.h"
 #include "preference/win/PercentListView.h"
 #include "preference/win/SoundChooser.h"
 
 namespace vantor::preference {
 
-class SoundPageView {
+class SoundPageView : public PageView {
  public:
   SoundPageView(std::function<HWND(int)> control, MainSettings& settings);
 
-  void Load() { alarms_.Load(); }
+  void Load() override { alarms_.Load(); }
   // Handlers; each returns true when the control is one of this page's.
-  bool OnCommand(int control, int notification);
-  bool OnScroll(int control) { return alarms_.OnScroll(control); }
+  bool OnCommand(int control, int notification) override;
+  bool OnScroll(int control, int) override { return alarms_.OnScroll(control); }
   // Takes the quiet times as their boxes read now, as leaving each box takes it.
-  void TakeTypedValues();
+  void TakeTypedValues() override;
 
  private:
   std::int16_t& Stored(int box);

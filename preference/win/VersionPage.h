@@ -4,7 +4,7 @@
 
 #include "common/win/Windows.h"
 
-#include "preference/win/HelpLine.h"
+#include "preference/win/PageView.h"
 
 namespace vantor::preference {
 
@@ -12,18 +12,18 @@ namespace vantor::preference {
 inline constexpr wchar_t kHomePage[] = L"http://vantor.example.org/";
 inline constexpr wchar_t kSecondHomePage[] = L"http://www.vantor.example.net/index.html";
 
-class VersionPage {
+class VersionPage : public PageView {
  public:
-  void Attach(HWND page);
-  bool OnCommand(int control, int notification);
-  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  void Attach(HWND page) override;
+  bool OnCommand(int control, int notification) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   // Sets the hand cursor over the link; true when it did.
-  bool OnSetCursor(HWND over);
-  void OnControlEvent(int control, ControlEvent event);
+  bool OnSetCursor(HWND over) override;
+  void OnControlEvent(int control, ControlEvent event) override;
   // The mouse moved over a page frame.
-  void OnFrameMouseMove() { ShowUnderline(false); }
+  void OnFrameMouseMove() override { ShowUnderline(false); }
   // Colours the link.
-  HBRUSH OnColorStatic(HDC dc, HWND control);
+  HBRUSH OnColorStatic(HDC dc, HWND control) override;
 
  private:
   void ShowUnderline(bool shown);

@@ -55,6 +55,15 @@ TEST(ParseLinks, ALineWithoutACommaStopsTheRead) {
   EXPECT_EQ(last.Links.size(), 2u);
 }
 
+TEST(ParseLinks, AFileReadUpToABadLineKeepsItsUnreadText) {
+  const LinkReadResult read = ParseLinks(L"A,a\r\n\r\nbad line\r\nB,b\r\n");
+  EXPECT_FALSE(read.Complete);
+  EXPECT_EQ(read.Links.size(), 1u);
+  EXPECT_EQ(read.Unread, L"bad line\r\nB,b\r\n");
+  EXPECT_EQ(LinksText(read.Links) + read.Unread, L"A,a\r\nbad line\r\nB,b\r\n");
+  EXPECT_EQ(ParseLinks(L"A,a\r\n").Unread, L"");
+}
+
 TEST(LoadLinks, ReadsEveryLineInFileOrderAndReplacesThePreviousLoad) {
   test::FakeLinkFiles files;
   files.files[kPath] = L"A,http://a/\r\nB,http://b/?x=1\r\nC,http://c/\r\n";

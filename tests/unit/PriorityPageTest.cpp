@@ -1,13 +1,13 @@
-// The priority page: which writes happen in which state, and the window load's replay.
+#include "preference/core/PriorityPage.h"
+
 #include <gtest/gtest.h>
 
-#include "preference/core/PriorityPage.h"
 #include "tests/unit/Fakes.h"
 
 namespace vantor::preference {
 namespace {
 
-constexpr wchar_t kFolder[] = L"C:\\V";
+const std::wstring kFolder = L"C:\\V";
 
 struct Page {
   test::FakeProfile profile;
@@ -140,6 +140,49 @@ TEST(PreferencePriorityPage, AnIntervalThatCannotBeStoredIsToldOnceUntilAWriteWo
   p.profile.unwritable.insert(p.ini.Path(kVantorIni));
   p.page.Frequency(5, frequency);
   EXPECT_EQ(p.page.TakeWriteFailure(), Failure::VantorIni);
+}
+
+TEST(PreferencePriorityPage, ThePriorityFileIsReadOnlyWhenItExists) {
+  test::FakeProfile profile;
+  test::FakeFiles files;
+  const IniFile ini(profile, kFolder);
+  EXPECT_EQ(ReadPriorityFile(ini, files), std::nullopt);
+
+  struct Case {
+    const wchar_t *udaChange, *udaLevel, *exeChange, *exeLevel;
+    bool uda;
+    std::optional<int> udaPos;
+    bool exe;
+    std::optional<int> exePos;
+  } cases[] = {
+      {L"1", L"0", L"0", L"2", true, 0, false, 2},
+      {L"0", L"1 ", L"1", L"1x", false, 1, true, 1},
+      {L"-1", L"5", L"true", L"-1", false, std::nullopt, false, std::nullopt},
+      {L"", L"", L"", L"99999", false, 0, false, std::nullopt},
+  };
+  files.stamps[kFolder + kPriorityIni] = 1;
+  for (const Case& k : cases) {
+    profile.Write(kFolder + kPriorityIni, L"priority", L"udachange", k.udaChange);
+    profile.Write(kFolder + kPriorityIni, L"priority", L"udapriority", k.udaLevel);
+    profile.Write(kFolder + kPriorityIni, L"priority", L"exechange", k.exeChange);
+    profile.Write(kFolder + kPriorityIni, L"priority", L"exepriority", k.exeLevel);
+    const auto state = ReadPriorityFile(ini, files);
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->udaChange, k.uda) << k.udaChange;
+    EXPECT_EQ(state->udaPosition, k.udaPos) << k.udaLevel;
+    EXPECT_EQ(state->exeChange, k.exe) << k.exeChange;
+    EXPECT_EQ(state->exePosition, k.exePos) << k.exeLevel;
+  }
+}
+
+TEST(PreferencePriorityPage, TheAgentTaskNameFallsBackToTheDefault) {
+  test::FakeProcesses processes;
+  const MessageSink none = [](const std::wstring&) {};
+  EXPECT_EQ(AgentTaskNameText(2, L"", processes, none), kDefaultAgentTask);
+  EXPECT_EQ(AgentTaskNameText(0, L"old.exe", processes, none), L"old.exe") << "kind 0 keeps the box";
+  EXPECT_EQ(AgentTaskNameText(0, L"", processes, none), kDefaultAgentTask);
+  processes.table = {{4, L"System"}, {40, L"ud_ligfit_Release.exe"}};
+  EXPECT_EQ(AgentTaskNameText(2, L"old.exe", processes, none), L"ud_ligfit_Release.exe");
 }
 
 }  // namespace

@@ -1,20 +1,16 @@
-// Loading the settings into the editor and filling its pages.
+#include "preference/core/FillPages.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 #include <stdexcept>
 
-#include "preference/core/EditorSettings.h"
-#include "preference/core/FillPages.h"
-#include "preference/core/PriorityPage.h"
 #include "resources/preference_ids.h"
 #include "tests/unit/Fakes.h"
 
 namespace vantor::preference {
 namespace {
-
-const std::wstring kFolder = L"C:\\Vantor";
 
 // Records what the pages show; the controls named in `failing` throw.
 class FakeControls : public PageControls {
@@ -170,79 +166,6 @@ TEST(PreferenceFillPages, APictureSwitchWithoutAChosenPictureIsOff) {
   FillPages(s, c, files);
   EXPECT_FALSE(s.IconBack);
   EXPECT_FALSE(c.checks[IDC_CheckBackImage]);
-}
-
-TEST(PreferenceEditorSettings, AValueThatDoesNotConvertFallsBackAndTheOthersStillLoad) {
-  test::FakeProfile profile;
-  const auto set = [&](const wchar_t* sec, const wchar_t* key, const wchar_t* value) {
-    profile.Write(kFolder + kVantorIni, sec, key, value);
-  };
-  set(L"color", L"graph", L"99999999999");  // beyond 32 bits
-  set(L"save", L"bakkin", L"zwölf");
-  set(L"capture", L"delay_mol", L"2000");
-  set(L"priority", L"other", L"app.exe");
-  profile.writes.clear();
-  MainSettings s;
-  s.ColorText = 1;  // whatever the editor held before is replaced
-  const auto failed = LoadEditorSettings(profile, kFolder, s);
-  EXPECT_EQ(failed, (std::vector<std::wstring>{L"[color] graph", L"[save] bakkin"}));
-  EXPECT_EQ(s.ColorGraph, 16744576);
-  EXPECT_EQ(s.ColorText, 16777215);
-  EXPECT_EQ(s.Bakkin, 15);
-  EXPECT_EQ(s.Capture_Delay_MOL, 2000) << "keys after the failing ones still load";
-  EXPECT_EQ(s.PriorityOther, L"app.exe");
-  EXPECT_TRUE(profile.writes.empty()) << "nothing is written while loading";
-}
-
-TEST(PreferenceEditorSettings, TheDoubleClickKeyIsReadInAnyCase) {
-  test::FakeProfile profile;
-  profile.Write(kFolder + kVantorIni, L"icon", L"DblClick", L"1");
-  MainSettings s;
-  EXPECT_TRUE(LoadEditorSettings(profile, kFolder, s).empty());
-  EXPECT_EQ(s.DblClick, 1);
-}
-
-TEST(PreferencePriorityPage, ThePriorityFileIsReadOnlyWhenItExists) {
-  test::FakeProfile profile;
-  test::FakeFiles files;
-  const IniFile ini(profile, kFolder);
-  EXPECT_EQ(ReadPriorityFile(ini, files), std::nullopt);
-
-  struct Case {
-    const wchar_t *udaChange, *udaLevel, *exeChange, *exeLevel;
-    bool uda;
-    std::optional<int> udaPos;
-    bool exe;
-    std::optional<int> exePos;
-  } cases[] = {
-      {L"1", L"0", L"0", L"2", true, 0, false, 2},
-      {L"0", L"1 ", L"1", L"1x", false, 1, true, 1},
-      {L"-1", L"5", L"true", L"-1", false, std::nullopt, false, std::nullopt},
-      {L"", L"", L"", L"99999", false, 0, false, std::nullopt},
-  };
-  files.stamps[kFolder + kPriorityIni] = 1;
-  for (const Case& k : cases) {
-    profile.Write(kFolder + kPriorityIni, L"priority", L"udachange", k.udaChange);
-    profile.Write(kFolder + kPriorityIni, L"priority", L"udapriority", k.udaLevel);
-    profile.Write(kFolder + kPriorityIni, L"priority", L"exechange", k.exeChange);
-    profile.Write(kFolder + kPriorityIni, L"priority", L"exepriority", k.exeLevel);
-    const auto state = ReadPriorityFile(ini, files);
-    ASSERT_TRUE(state);
-    EXPECT_EQ(state->udaChange, k.uda) << k.udaChange;
-    EXPECT_EQ(state->udaPosition, k.udaPos) << k.udaLevel;
-    EXPECT_EQ(state->exeChange, k.exe) << k.exeChange;
-    EXPECT_EQ(state->exePosition, k.exePos) << k.exeLevel;
-  }
-}
-
-TEST(PreferencePriorityPage, TheAgentTaskNameFallsBackToTheDefault) {
-  test::FakeProcesses processes;
-  const MessageSink none = [](const std::wstring&) {};
-  EXPECT_EQ(AgentTaskNameText(2, L"", processes, none), kDefaultAgentTask);
-  EXPECT_EQ(AgentTaskNameText(0, L"old.exe", processes, none), L"old.exe") << "kind 0 keeps the box";
-  EXPECT_EQ(AgentTaskNameText(0, L"", processes, none), kDefaultAgentTask);
-  processes.table = {{4, L"System"}, {40, L"ud_ligfit_Release.exe"}};
-  EXPECT_EQ(AgentTaskNameText(2, L"old.exe", processes, none), L"ud_ligfit_Release.exe");
 }
 
 }  // namespace

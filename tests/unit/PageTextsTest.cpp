@@ -1,5 +1,4 @@
-// The settings window's texts: the page tree, the captions and the help table, checked
-// against the program's string table as the resource compiler reads it.
+// The captions, the page tree's nodes and the help table against the program's string table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,8 +9,6 @@
 #include <sstream>
 #include <string>
 
-#include "preference/core/LineBreaks.h"
-#include "preference/core/ScrollView.h"
 #include "preference/core/PageTexts.h"
 #include "preference/core/PageTree.h"
 #include "resources/preference_ids.h"
@@ -172,106 +169,6 @@ TEST(PreferenceTexts, EveryCaptionAndNodeHasItsStringAndTheJumpLabelsKeepTheirSp
   EXPECT_EQ(strings.at(211), L"背景色に適用");
   EXPECT_EQ(strings.at(212), L"グラフの色に適用");
   EXPECT_EQ(strings.at(705), L"タスクトレイから任意のwebページへ　　　　　　　　ジャンプできます。");
-}
-
-TEST(PreferenceTree, NodesComeInTheirOrderUnderTheirParents) {
-  struct Row {
-    int textId;
-    Page page;
-    int parentTextId;  // 0 for a top-level node
-  };
-  const Row expected[] = {{101, kIconPage, 0},     {110, kBalloonPage, 101}, {102, kSoundPage, 0},
-                          {103, kSavePage, 102},   {104, kCapturePage, 0},   {105, kCaptureDetailPage, 104},
-                          {107, kOtherPage, 0},    {108, kBookmarkPage, 107}, {106, kPriorityPage, 107},
-                          {111, kHistoryPage, 107}, {109, kVersionPage, 107}};
-  const auto& nodes = Nodes();
-  std::set<int> pages;
-  for (std::size_t i = 0; i < nodes.size(); ++i) {
-    EXPECT_EQ(nodes[i].textId, expected[i].textId) << i;
-    EXPECT_EQ(nodes[i].page, expected[i].page) << i;
-    const int parent = nodes[i].parent;
-    ASSERT_LT(parent, static_cast<int>(i)) << "a parent comes first";
-    EXPECT_EQ(parent < 0 ? 0 : nodes[static_cast<std::size_t>(parent)].textId, expected[i].parentTextId) << i;
-    pages.insert(nodes[i].page);
-  }
-  EXPECT_EQ(pages.size(), 11u) << "each page has one node";
-}
-
-TEST(PreferenceTree, TheClickedTextSelectsThePageOfTheFirstNodeWithThatText) {
-  std::array<std::wstring, kPageCount> texts = {L"アイコン", L"チェック", L"セーブチェック", L"キャプチャ", L"詳細設定",
-                                                L"その他", L"ブックマーク", L"優先度の設定", L"バージョン情報", L"バルーン", L"記録"};
-  for (int p = 0; p < kPageCount; ++p) EXPECT_EQ(PageOfNodeText(texts[static_cast<std::size_t>(p)], texts), p);
-  EXPECT_EQ(PageOfNodeText(L"どこにもない", texts), std::nullopt);
-  EXPECT_EQ(PageOfNodeText(L"", texts), std::nullopt);
-  // Two nodes with one text: the balloon node is compared before the sound page's node.
-  texts[kSoundPage] = L"バルーン";
-  EXPECT_EQ(PageOfNodeText(L"バルーン", texts), kBalloonPage);
-}
-
-TEST(PreferenceTree, ShowingAPageDoesItsExtraWork) {
-  for (int p = 0; p < kPageCount; ++p) {
-    const PageWork expected = p == kIconPage       ? PageWork::DrawPreview
-                              : p == kBookmarkPage ? PageWork::ReloadBookmarks
-                              : p == kPriorityPage ? PageWork::ShowAgentTaskName
-                              : p == kHistoryPage  ? PageWork::ReadHistory
-                                                   : PageWork::None;
-    EXPECT_EQ(WorkOnShow(static_cast<Page>(p)), expected) << p;
-  }
-}
-
-// A label's lines, with Japanese characters two units wide and all others one.
-TEST(PreferenceLineBreaks, JapaneseBreaksAnywhereButBeforeClosingMarksWordsStayWhole) {
-  const auto measure = [](std::wstring_view run) {
-    int width = 0;
-    for (wchar_t c : run) width += c >= 0x2E80 ? 2 : 1;
-    return width;
-  };
-  const struct {
-    const wchar_t* text;
-    int width;
-    const wchar_t* lines;
-  } cases[] = {
-      {L"あいうえお", 4, L"あい\r\nうえ\r\nお"},
-      {L"あいう。えお", 6, L"あい\r\nう。え\r\nお"},      // no line starts with 。
-      {L"であ「かぎ」", 6, L"であ\r\n「か\r\nぎ」"},      // nor ends with 「, nor starts with 」
-      {L"ab  cdef gh", 6, L"ab\r\ncdef\r\ngh"},        // words whole, spaces at a break gone
-      {L"でUDAgentの", 6, L"で\r\nUDAgen\r\ntの"},     // a word wider than a line: where it is full
-      {L"xy abc de", 6, L"xy abc\r\nde"},            // a space that does not fit is the break
-      {L"あ\xD83D\xDE00\xD83D\xDE00", 5, L"あ\r\n\xD83D\xDE00\r\n\xD83D\xDE00"},  // a pair stays whole
-      {L"かか\u3099か", 4, L"か\r\nか\u3099\r\nか"},     // a mark stays with its character
-      {L"あいう", 6, L"あいう"},
-      {L"", 6, L""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(BreakLines(c.text, c.width, measure), c.lines) << c.width;
-}
-
-// A page of 300 x 200 with bars 20 wide: a bar only where the content does not fit, counting
-// the other bar's room; the control that takes the focus in view; the wheel's part notches.
-TEST(PreferenceScroll, BarsOnlyWhereNeededFocusInViewAndPartNotchesKept) {
-  const struct {
-    Extent room;
-    Bars bars;
-    Extent view;
-  } cases[] = {
-      {{400, 300}, {false, false}, {300, 200}},  // fits
-      {{400, 150}, {false, true}, {320, 150}},   // height short: the view widens by the bar
-      {{310, 150}, {true, true}, {310, 150}},    // height short, no room for the bar: both
-      {{250, 300}, {true, false}, {250, 220}},   // width short
-      {{250, 210}, {true, true}, {250, 210}},    // width short, no room for the bar: both
-      {{250, 150}, {true, true}, {250, 150}},    // both
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(BarsNeeded({300, 200}, c.room, {20, 20}), c.bars) << c.room.width << "x" << c.room.height;
-    EXPECT_EQ(ViewSize({300, 200}, c.room, {20, 20}), c.view) << c.room.width << "x" << c.room.height;
-  }
-  EXPECT_EQ(PositionShowing(40, 80, 130, 100), 70);    // after the view: its end at the edge
-  EXPECT_EQ(PositionShowing(40, 120, 250, 100), 160);  // larger than the view: its start at the edge,
-  EXPECT_EQ(PositionShowing(40, 20, 150, 100), 40);    // or where it is, when it is in view
-  Wheel wheel;
-  EXPECT_EQ(wheel.Steps(40, 3), 1);     // a third of a notch at 3 lines
-  EXPECT_EQ(wheel.Steps(20, 3), 0);     // half a line kept
-  EXPECT_EQ(wheel.Steps(-120, 3), -3);  // the other way: what was kept is dropped
-  EXPECT_EQ(wheel.Steps(-20, 3) + wheel.Steps(-20, 3), -1);
 }
 
 }  // namespace
