@@ -34,19 +34,4 @@ std::optional<Page> PageOfNodeText(const std::wstring& clicked,
   return std::nullopt;
 }
 
-PageWork WorkOnShow(Page page) {
-  switch (page) {
-    case kIconPage:
-      return PageWork::DrawPreview;
-    case kBookmarkPage:
-      return PageWork::ReloadBookmarks;
-    case kPriorityPage:
-      return PageWork::ShowAgentTaskName;
-    case kHistoryPage:
-      return PageWork::ReadHistory;
-    default:
-      return PageWork::None;
-  }
-}
-
 }  // namespace vantor::preference

@@ -51,8 +51,4 @@ const std::array<Page, kPageCount>& DispatchOrder();
 std::optional<Page> PageOfNodeText(const std::wstring& clicked,
                                    const std::array<std::wstring, kPageCount>& nodeTexts);
 
-// Work done each time a page is shown, besides showing it.
-enum class PageWork { None, DrawPreview, ReloadBookmarks, ShowAgentTaskName, ReadHistory };
-PageWork WorkOnShow(Page page);
-
 }  // namespace vantor::preference

@@ -40,15 +40,4 @@ TEST(PreferenceTree, TheClickedTextSelectsThePageOfTheFirstNodeWithThatText) {
   EXPECT_EQ(PageOfNodeText(L"バルーン", texts), kBalloonPage);
 }
 
-TEST(PreferenceTree, ShowingAPageDoesItsExtraWork) {
-  for (int p = 0; p < kPageCount; ++p) {
-    const PageWork expected = p == kIconPage       ? PageWork::DrawPreview
-                              : p == kBookmarkPage ? PageWork::ReloadBookmarks
-                              : p == kPriorityPage ? PageWork::ShowAgentTaskName
-                              : p == kHistoryPage  ? PageWork::ReadHistory
-                                                   : PageWork::None;
-    EXPECT_EQ(WorkOnShow(static_cast<Page>(p)), expected) << p;
-  }
-}
-
 }  // namespace vantor::preference
