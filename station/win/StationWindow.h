@@ -63,7 +63,7 @@ class StationWindow : public StationHost {
   void ShowMessage(const std::wstring& text) override;
   std::wstring DateTimeText(FileStamp stamp) override;
   void ShowStopMessage(const std::wstring& text) override;
-  std::intptr_t ShellOpen(const std::wstring& file) override;
+  bool ShellOpen(const std::wstring& file) override;
   void Quit() override;
 
  private:
@@ -73,8 +73,7 @@ class StationWindow : public StationHost {
     std::int32_t interval = 1000;
   };
 
-  static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void OnTimer(UINT_PTR id);
   void Paint();
   void RunMenuCommand(UINT command);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "common/win/Handle.h"
 #include "station/core/IconPort.h"
 
 namespace vantor {
@@ -26,7 +27,7 @@ class TrayIcon : public IconPort {
 
   void SetEvents(Events events) { events_ = std::move(events); }
   HWND Window() const { return hwnd_; }
-  HICON Icon() const { return icon_; }
+  HICON Icon() const { return icon_.Get(); }
 
   bool WriteIconFile(const std::wstring& path, const IcoBytes& bytes) override;
   bool PublishIcon(const IcoBytes& bytes) override;
@@ -34,12 +35,11 @@ class TrayIcon : public IconPort {
   std::optional<Picture> LoadPicture(const std::wstring& path) override;
 
  private:
-  static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool Notify(NotifyMode mode, const NotifyRecord& record);
 
   HWND hwnd_ = nullptr;
-  HICON icon_ = nullptr;
+  OwnedIcon icon_;
   UINT taskbarCreated_ = 0;
   Events events_;
   // The shell may not be ready at log-on: a failed first add of our own icon is retried.

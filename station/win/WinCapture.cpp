@@ -2,7 +2,8 @@
 
 #include "common/win/Dib.h"
 #include "common/win/Dpi.h"
-#include "common/win/ScreenDc.h"
+#include "common/win/Handle.h"
+#include "common/win/MessagePump.h"
 #include "common/win/SystemLibrary.h"
 #include "station/win/PngFile.h"
 
@@ -27,8 +28,7 @@ void WinCapture::ShowWindow(WindowHandle window, ShowCommand command) {
 
 void WinCapture::SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) {
   const HWND hwnd = Hwnd(window);
-  ::SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 758, 514,
-                 SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+  ::SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
   // What follows (a copy of the screen, a click) needs the window in its place: watch for it
   // from outside, for a bounded time.
   const auto placed = [&] {
@@ -52,18 +52,7 @@ bool WinCapture::Answers(WindowHandle window) {
 
 void WinCapture::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
 
-void WinCapture::DoEvents() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Kept for the main loop, which ends the program.
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
+void WinCapture::DoEvents() { PumpPending(); }
 
 ScreenPoint WinCapture::GetCursorPos() {
   POINT point{};
@@ -113,7 +102,7 @@ void WinCapture::CopyScreen(const ScreenRect& area) {
   OwnedBitmap bitmap(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   OwnedMemoryDc dc(::CreateCompatibleDC(screen.Get()));
   if (bitmap && dc && bits) {
-    previous_ = ::SelectObject(dc.Get(), bitmap.Get());
+    selected_.emplace(dc.Get(), bitmap.Get());
     ::BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
     ::GdiFlush();
     dc_ = std::move(dc);
@@ -130,8 +119,7 @@ bool WinCapture::SavePicture(const std::wstring& path) {
 }
 
 void WinCapture::ClearPicture() {
-  if (dc_ && previous_) ::SelectObject(dc_.Get(), previous_);
-  previous_ = nullptr;
+  selected_.reset();
   dc_.Reset();
   bitmap_.Reset();
   bits_ = nullptr;

@@ -4,9 +4,10 @@
 #include "common/win/Windows.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "station/core/CapturePort.h"
-#include "station/win/Owners.h"
+#include "common/win/Handle.h"
 
 namespace vantor {
 
@@ -37,7 +38,7 @@ class WinCapture : public CapturePort {
   // The off-screen picture: a 24-bit top-down section selected into a memory context.
   OwnedMemoryDc dc_;
   OwnedBitmap bitmap_;
-  HGDIOBJ previous_ = nullptr;
+  std::optional<Selected> selected_;
   std::uint8_t* bits_ = nullptr;
   int width_ = 0, height_ = 0;
 };

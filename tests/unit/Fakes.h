@@ -136,9 +136,9 @@ class FakeHost : public StationHost {
   }
   void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
   std::wstring DateTimeText(FileStamp stamp) override { return L"T" + std::to_wstring(stamp); }
-  std::intptr_t ShellOpen(const std::wstring& file) override {
+  bool ShellOpen(const std::wstring& file) override {
     opened.push_back(file);
-    return shellResult;
+    return shellOpens;
   }
   void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
 
@@ -159,7 +159,7 @@ class FakeHost : public StationHost {
   std::function<void()> onMenu;  // runs once inside the next open menu
   std::vector<std::wstring> messages;
   std::vector<std::wstring> opened, stopMessages;
-  std::intptr_t shellResult = 42;
+  bool shellOpens = true;
 };
 
 // Icon files as bytes in memory, and the notification area as a list of calls.
