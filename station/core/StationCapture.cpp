@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "common/core/AgentGeometry.h"
 #include "station/core/ScopedFlag.h"
 #include "station/core/Station.h"
 
@@ -9,7 +10,7 @@ namespace vantor {
 namespace {
 
 // The agent's fixed geometry once its window sits at the screen origin.
-constexpr int kCaptureWidth = 758, kCaptureHeight = 514;
+constexpr int kCaptureWidth = kAgentWidth, kCaptureHeight = kAgentHeight;
 constexpr ScreenPoint kOrigin{0, 0};
 constexpr ScreenPoint kApplicationTab{615, 490};
 constexpr ScreenPoint kMainTab{582, 492};
