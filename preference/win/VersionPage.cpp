@@ -1,6 +1,7 @@
 #include "preference/win/VersionPage.h"
 
 #include "common/core/Settings.h"
+#include "common/win/CanvasPainter.h"
 #include "common/win/Handle.h"
 #include "common/win/ShellOpen.h"
 #include "preference/core/IconPage.h"
@@ -72,16 +73,7 @@ bool VersionPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
   // The program's look: the progress icon in its default colours, doubled.
   const Canvas icon = preference::DrawPreview(MainSettings{}, nullptr);
   ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
-  const int scale = 2;
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
-      RECT px{item.rcItem.left + x * scale, item.rcItem.top + y * scale, item.rcItem.left + (x + 1) * scale,
-              item.rcItem.top + (y + 1) * scale};
-      HBRUSH brush = ::CreateSolidBrush(icon.Pixel(x, y));
-      ::FillRect(item.hDC, &px, brush);
-      ::DeleteObject(brush);
-    }
-  }
+  PaintCanvas(item.hDC, icon, item.rcItem.left, item.rcItem.top, 2 * kIconSize);
   return true;
 }
 
