@@ -6,6 +6,7 @@
 
 #include "bench/win/Timing.h"
 #include "common/win/Handle.h"
+#include "common/win/MessagePump.h"
 #include "common/win/WinPlatform.h"
 #include "station/win/RealAdapters.h"
 
@@ -38,14 +39,6 @@ ProcessFigures Measure(HANDLE process) {
   figures.privateBytes = counters.PrivateUsage;
   figures.privateCommit = PrivateCommit(process);
   return figures;
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
 }
 
 // Vantor.exe copied into a fresh folder of its own, measured after a few ticks with the agent.
@@ -88,16 +81,16 @@ MemoryFigures RunMemoryBench(const test::AgentDriver& agent, int changes) {
   tick(kWidthB);
   figures.iconsChanged = !iconA.empty() && test::ReadBytes(icon) != iconA;
   for (int i = 0; i < 20; ++i) tick(i % 2 == 0 ? kWidthA : kWidthB);
-  PumpMessages();
+  PumpPending();
   figures.before = Measure(::GetCurrentProcess());
 
   const double start = Seconds();
   for (int i = 0; i < changes; ++i) {
     tick(i % 2 == 0 ? kWidthA : kWidthB);
-    if (i % 50 == 0) PumpMessages();  // paints and tooltips, as the message loop would
+    if (i % 50 == 0) PumpPending();  // paints and tooltips, as the message loop would
   }
   figures.secondsPerChange = changes > 0 ? (Seconds() - start) / changes : 0;
-  PumpMessages();
+  PumpPending();
   figures.after = Measure(::GetCurrentProcess());
   figures.changes = changes;
   agent.SetWidth(kWidthA);

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "common/win/ScreenDc.h"
+#include "common/win/Handle.h"
 
 namespace vantor {
 namespace {

@@ -1,31 +1,17 @@
 #include "preference/win/HistoryView.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <cwchar>
 #include <vector>
 
 #include "common/win/Handle.h"
+#include "common/win/ShellOpen.h"
 #include "preference/win/Ui.h"
 #include "preference/win/WinHistoryFile.h"
 #include "resources/preference_ids.h"
 
 namespace vantor::preference {
 namespace {
-
-// An object chosen into a device context for as long as this lives.
-class Chosen {
- public:
-  Chosen(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
-  Chosen(const Chosen&) = delete;
-  Chosen& operator=(const Chosen&) = delete;
-  ~Chosen() { ::SelectObject(dc_, old_); }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
 
 // The device context as it was given, for as long as this lives: its colours, background mode
 // and chosen objects are the control's owner's again when drawing ends.
@@ -171,15 +157,13 @@ void HistoryView::OpenFile() {
     ShowMessage(owner, LoadText(IDS_HistoryNone), MB_ICONINFORMATION);
     return;
   }
-  const auto result =
-      reinterpret_cast<INT_PTR>(::ShellExecuteW(owner, L"open", Path().c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  if (result >= 0 && result <= 32) ShowMessage(owner, LoadText(IDS_ShellError), MB_ICONERROR);
+  if (!ShellOpen(owner, Path())) ShowMessage(owner, LoadText(IDS_ShellError), MB_ICONERROR);
 }
 
 bool HistoryView::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != IDC_picHistoryChart && item.CtlID != IDC_picHistorySummary) return false;
   const SavedDc saved(item.hDC);
-  const Chosen font(item.hDC, reinterpret_cast<HGDIOBJ>(::SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+  const Selected font(item.hDC, reinterpret_cast<HGDIOBJ>(::SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
   ::SetBkMode(item.hDC, TRANSPARENT);
   if (item.CtlID == IDC_picHistoryChart) {
     DrawChart(item.hDC, item.rcItem);
@@ -254,7 +238,7 @@ void HistoryView::DrawChart(HDC dc, const RECT& rect) const {
     const LOGBRUSH brush{BS_SOLID, Darker(TaskColour(static_cast<int>(t))), 0};
     const OwnedGdi pen(::ExtCreatePen(PS_GEOMETRIC | PS_DASH | PS_ENDCAP_FLAT, static_cast<DWORD>(width), &brush, 0,
                                       nullptr));
-    const Chosen chosen(dc, pen.Get());
+    const Selected chosen(dc, pen.Get());
     const int y = yOf(*data_.tasks[t].medianSeconds);
     ::MoveToEx(dc, plot.left, y, nullptr);
     ::LineTo(dc, plot.right, y);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/win/StringTable.h"
+#include "common/win/WindowProcedure.h"
 #include "preference/core/EditorSettings.h"
 #include "preference/core/FillPages.h"
 #include "preference/core/PageTexts.h"
@@ -49,30 +50,18 @@ HWND MainDialog::Control(int id) const {
 }
 
 INT_PTR CALLBACK MainDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<MainDialog*>(lParam);
-    ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    self->hwnd_ = hwnd;
-    Guarded([&] { self->Form_Load(); });
+  return ForwardDialogMessage<MainDialog>(hwnd, message, wParam, lParam, [&](MainDialog& self) -> INT_PTR {
+    if (message != WM_INITDIALOG) return self.OnMessage(message, wParam, lParam);
+    self.hwnd_ = hwnd;
+    self.Form_Load();
     return FALSE;  // the focus was set by the load
-  }
-  auto* self = reinterpret_cast<MainDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-  if (!self) return FALSE;
-  INT_PTR result = FALSE;
-  Guarded([&] { result = self->OnMessage(message, wParam, lParam); });
-  return result;
+  });
 }
 
 INT_PTR CALLBACK MainDialog::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    return FALSE;
-  }
-  auto* self = reinterpret_cast<MainDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-  if (!self) return FALSE;
-  INT_PTR result = FALSE;
-  Guarded([&] { result = self->OnPageMessage(hwnd, message, wParam, lParam); });
-  return result;
+  return ForwardDialogMessage<MainDialog>(hwnd, message, wParam, lParam, [&](MainDialog& self) {
+    return self.OnPageMessage(hwnd, message, wParam, lParam);  // nothing to do at WM_INITDIALOG
+  });
 }
 
 LRESULT CALLBACK MainDialog::TreeProc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

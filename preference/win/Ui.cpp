@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/win/Handle.h"
 #include "common/win/StringTable.h"
 #include "common/win/WinTextFiles.h"
 #include "resources/preference_ids.h"
@@ -30,9 +31,8 @@ void SetTicked(HWND control, bool ticked) {
 
 int Scaled(int pixels) {
   static const int dpi = [] {
-    HDC screen = ::GetDC(nullptr);
-    const int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen) ::ReleaseDC(nullptr, screen);
+    const ScreenDc screen;
+    const int value = screen.Get() ? ::GetDeviceCaps(screen.Get(), LOGPIXELSX) : 96;
     return value > 0 ? value : 96;
   }();
   return ::MulDiv(pixels, dpi, 96);

@@ -1,8 +1,9 @@
 #include "preference/win/VersionPage.h"
 
-#include <shellapi.h>
-
 #include "common/core/Settings.h"
+#include "common/win/CanvasPainter.h"
+#include "common/win/Handle.h"
+#include "common/win/ShellOpen.h"
 #include "preference/core/IconPage.h"
 #include "preference/win/Ui.h"
 #include "resources/preference_ids.h"
@@ -16,12 +17,12 @@ void VersionPage::Attach(HWND page) {
   RECT rect{};
   ::GetWindowRect(link, &rect);
   ::MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&rect), 2);
-  HDC dc = ::GetDC(link);
-  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(link, WM_GETFONT, 0, 0)));
   SIZE size{};
-  ::GetTextExtentPoint32W(dc, kHomePage, static_cast<int>(wcslen(kHomePage)), &size);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(link, dc);
+  {
+    const WindowDc dc(link);
+    const Selected font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageW(link, WM_GETFONT, 0, 0)));
+    ::GetTextExtentPoint32W(dc.Get(), kHomePage, static_cast<int>(wcslen(kHomePage)), &size);
+  }
   ::MoveWindow(link, rect.left, rect.top, size.cx, size.cy, FALSE);
   ::MoveWindow(::GetDlgItem(page_, IDC_lineUnderline), rect.left, rect.top + size.cy, size.cx, 1, FALSE);
   SetControlText(link, kHomePage);
@@ -33,9 +34,9 @@ void VersionPage::ShowUnderline(bool shown) {
 }
 
 void VersionPage::Open(const wchar_t* address) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ::ShellExecuteW(::GetAncestor(page_, GA_ROOT), L"open", address, nullptr, nullptr, SW_SHOWNORMAL));
-  if (result >= 0 && result <= 32) ShowMessage(::GetAncestor(page_, GA_ROOT), LoadText(IDS_ShellError), MB_ICONERROR);
+  if (!ShellOpen(::GetAncestor(page_, GA_ROOT), address)) {
+    ShowMessage(::GetAncestor(page_, GA_ROOT), LoadText(IDS_ShellError), MB_ICONERROR);
+  }
 }
 
 bool VersionPage::OnCommand(int control, int notification) {
@@ -72,16 +73,7 @@ bool VersionPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
   // The program's look: the progress icon in its default colours, doubled.
   const Canvas icon = preference::DrawPreview(MainSettings{}, nullptr);
   ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
-  const int scale = 2;
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
-      RECT px{item.rcItem.left + x * scale, item.rcItem.top + y * scale, item.rcItem.left + (x + 1) * scale,
-              item.rcItem.top + (y + 1) * scale};
-      HBRUSH brush = ::CreateSolidBrush(icon.Pixel(x, y));
-      ::FillRect(item.hDC, &px, brush);
-      ::DeleteObject(brush);
-    }
-  }
+  PaintCanvas(item.hDC, icon, item.rcItem.left, item.rcItem.top, 2 * kIconSize);
   return true;
 }
 

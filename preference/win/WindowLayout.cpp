@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/win/ScreenDc.h"
+#include "common/win/Handle.h"
 #include "preference/core/LineBreaks.h"
 #include "preference/win/PageScroll.h"
 #include "preference/win/Ui.h"
@@ -28,10 +28,7 @@ SIZE Units(HWND dialog, int x, int y) {
 class MeasuringDc {
  public:
   explicit MeasuringDc(HWND control)
-      : old_(::SelectObject(screen_.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)))) {}
-  MeasuringDc(const MeasuringDc&) = delete;
-  MeasuringDc& operator=(const MeasuringDc&) = delete;
-  ~MeasuringDc() { ::SelectObject(screen_.Get(), old_); }
+      : font_(screen_.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0))) {}
 
   SIZE Size(std::wstring_view text) const {
     SIZE size{};
@@ -46,7 +43,7 @@ class MeasuringDc {
 
  private:
   ScreenDc screen_;
-  HGDIOBJ old_;
+  Selected font_;  // after the context: given back before it
 };
 
 RECT RectInParent(HWND control) {

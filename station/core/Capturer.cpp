@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "common/core/AgentGeometry.h"
 #include "station/core/ScopedFlag.h"
 
 namespace vantor {
 namespace {
 
 // The agent's fixed geometry once its window sits at the screen origin.
-constexpr int kCaptureWidth = 758, kCaptureHeight = 514;
 constexpr ScreenPoint kOrigin{0, 0};
 constexpr ScreenPoint kApplicationTab{615, 490};
 constexpr ScreenPoint kMainTab{582, 492};
@@ -28,7 +28,7 @@ ScreenRect CaptureArea(const std::optional<ScreenRect>& window, const ScreenReso
 
 void Capturer::CopyAgent(WindowHandle agent) {
   ports_.screen.CopyScreen(
-      CaptureArea(ports_.screen.WindowPixels(agent), ports_.screen.Resolution(), kCaptureWidth, kCaptureHeight));
+      CaptureArea(ports_.screen.WindowPixels(agent), ports_.screen.Resolution(), kAgentWidth, kAgentHeight));
 }
 
 std::wstring CaptureFileName(const std::wstring& folder, const LocalTime& t, std::int16_t percent,

@@ -1,11 +1,8 @@
 // The agent's own window and tray icon, as the menu and the double-click act on them.
+#include "common/core/AgentGeometry.h"
 #include "station/core/Station.h"
 
 namespace vantor {
-
-namespace {
-constexpr int kAgentWidth = 758, kAgentHeight = 514;
-}  // namespace
 
 void Station::ShowUDAWindow() {
   // RestoreAgentWindow: the second window goes, the main form comes back at its full size.

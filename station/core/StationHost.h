@@ -26,8 +26,8 @@ class StationHost {
   virtual void ShowMessage(const std::wstring& text) = 0;
   // A message box with the critical-stop icon and the program's title "Vantor".
   virtual void ShowStopMessage(const std::wstring& text) = 0;
-  // Opens a file or address with the shell ("open", shown normally); the shell's result.
-  virtual std::intptr_t ShellOpen(const std::wstring& file) = 0;
+  // Opens a file or address with the shell ("open", shown normally); false when it could not.
+  virtual bool ShellOpen(const std::wstring& file) = 0;
 
   // Blocks this thread, the one of the windows; never called with a negative time.
   virtual void Sleep(int milliseconds) = 0;

@@ -23,13 +23,11 @@ void Station::JumptoURL(std::int16_t index) {
   const LinkList shown = menuLinks_ ? std::move(*menuLinks_) : links_;
   menuLinks_.reset();
   if (index < 1 || index >= shown.LinkCount()) return;
-  const std::intptr_t result = host_.ShellOpen(shown.Entry(index).URL);
-  if (result >= 0 && result <= 32) host_.ShowStopMessage(L"エラーが起きました。");
+  if (!host_.ShellOpen(shown.Entry(index).URL)) host_.ShowStopMessage(L"エラーが起きました。");
 }
 
 void Station::ShowSetting() {
-  const std::intptr_t result = host_.ShellOpen(ini_.Path(kPreferenceExe));
-  if (result >= 0 && result <= 32) host_.ShowStopMessage(L"エラーが起きました。");
+  if (!host_.ShellOpen(ini_.Path(kPreferenceExe))) host_.ShowStopMessage(L"エラーが起きました。");
 }
 
 }  // namespace vantor

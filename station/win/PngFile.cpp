@@ -4,7 +4,7 @@
 
 #include <wincodec.h>
 
-#include "station/win/Owners.h"
+#include "common/win/Handle.h"
 
 namespace vantor {
 namespace {

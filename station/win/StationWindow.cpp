@@ -4,12 +4,13 @@
 
 #include "common/win/CanvasPainter.h"
 #include "common/win/Dpi.h"
+#include "common/win/MessagePump.h"
+#include "common/win/ShellOpen.h"
 #include "common/win/StringTable.h"
 #include "common/win/WinPlatform.h"
+#include "common/win/WindowProcedure.h"
 #include "resources/vantor_ids.h"
 #include "station/win/PopupMenu.h"
-
-#include <shellapi.h>
 
 namespace vantor {
 namespace {
@@ -64,7 +65,7 @@ StationWindow::~StationWindow() {
 bool StationWindow::Create() {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = &StationWindow::Trampoline;
+  wc.lpfnWndProc = &WindowProcedure<StationWindow, &StationWindow::HandleMessage>;
   wc.hInstance = instance_;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
@@ -94,25 +95,7 @@ bool StationWindow::Create() {
   return true;
 }
 
-LRESULT CALLBACK StationWindow::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* self = static_cast<StationWindow*>(create->lpCreateParams);
-    self->hwnd_ = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<StationWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  LRESULT result = 0;
-  try {
-    result = self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    result = 0;
-  }
-  return result;
-}
-
-LRESULT StationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT StationWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wParam));
@@ -149,11 +132,10 @@ LRESULT StationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (wParam) Guarded([&] { station_->OnSessionEnd(); });
       return 0;
     case WM_DESTROY:
-      ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       return 0;
     default:
-      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+      return ::DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }
 
@@ -194,15 +176,7 @@ void StationWindow::DragWindow() {
 void StationWindow::ShowPopupMenu(bool fromTray) {
   if (fromTray) {
     ::SetForegroundWindow(hwnd_);
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        ::PostQuitMessage(static_cast<int>(msg.wParam));
-        break;
-      }
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
+    PumpPending();
   }
   std::vector<std::wstring> titles;
   const LinkList& links = station_->MenuLinks();
@@ -245,9 +219,7 @@ void StationWindow::ShowStopMessage(const std::wstring& text) {
   ::MessageBoxW(hwnd_, text.c_str(), L"Vantor", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
-std::intptr_t StationWindow::ShellOpen(const std::wstring& file) {
-  return reinterpret_cast<std::intptr_t>(::ShellExecuteW(hwnd_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-}
+bool StationWindow::ShellOpen(const std::wstring& file) { return vantor::ShellOpen(hwnd_, file); }
 
 void StationWindow::ShowMessage(const std::wstring& text) {
   ::MessageBoxW(hwnd_, text.c_str(), L"Vantor", MB_OK | MB_SETFOREGROUND);
@@ -255,18 +227,7 @@ void StationWindow::ShowMessage(const std::wstring& text) {
 
 void StationWindow::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds < 0 ? 0 : milliseconds)); }
 
-void StationWindow::PumpPending() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Kept for the main loop, which ends the program.
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
+void StationWindow::PumpPending() { vantor::PumpPending(); }
 
 void StationWindow::ShowError(const std::wstring& text) {
   ::MessageBoxW(hwnd_, text.c_str(), L"Vantor Error", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);

@@ -53,7 +53,7 @@ class StationWindow : public StationHost, public IconWindowPort {
   void ShowPopupMenu(bool fromTray) override;
   void ShowMessage(const std::wstring& text) override;
   void ShowStopMessage(const std::wstring& text) override;
-  std::intptr_t ShellOpen(const std::wstring& file) override;
+  bool ShellOpen(const std::wstring& file) override;
   void Sleep(int milliseconds) override;
   void PumpPending() override;
   void Quit() override;
@@ -79,8 +79,7 @@ class StationWindow : public StationHost, public IconWindowPort {
     std::int32_t interval = 1000;
   };
 
-  static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void OnTimer(UINT_PTR id);
   void Paint();
   void RunMenuCommand(UINT command);

@@ -8,8 +8,7 @@
 #include "common/win/Dib.h"
 #include "common/win/Dpi.h"
 #include "common/win/Handle.h"
-#include "common/win/ScreenDc.h"
-#include "station/win/Owners.h"
+#include "common/win/WindowProcedure.h"
 
 namespace vantor {
 namespace {
@@ -34,15 +33,15 @@ std::vector<std::uint32_t> PixelsOf(HDC dc, HBITMAP bitmap, int size) {
 }
 
 // The icon at `size` pixels, its colours and its mask scaled by whole pixels; none on failure.
-HICON ScaledIcon(HICON icon, int from, int size) {
+OwnedIcon ScaledIcon(HICON icon, int from, int size) {
   ICONINFO info{};
-  if (!::GetIconInfo(icon, &info)) return nullptr;
+  if (!::GetIconInfo(icon, &info)) return OwnedIcon();
   const OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);
   const ScreenDc screen;
-  if (!colour || !mask || !screen.Get()) return nullptr;
+  if (!colour || !mask || !screen.Get()) return OwnedIcon();
   const std::vector<std::uint32_t> colours = PixelsOf(screen.Get(), colour.Get(), from);
   const std::vector<std::uint32_t> masks = PixelsOf(screen.Get(), mask.Get(), from);
-  if (colours.empty() || masks.empty()) return nullptr;
+  if (colours.empty() || masks.empty()) return OwnedIcon();
   const std::vector<std::uint32_t> bigColours = ScaleByWholePixels(colours, from, size);
   const std::vector<std::uint32_t> bigMasks = ScaleByWholePixels(masks, from, size);
   const BITMAPINFO big = TopDownBitmapInfo(size, size, 32);
@@ -51,10 +50,10 @@ HICON ScaledIcon(HICON icon, int from, int size) {
   if (!newColour || !newMask ||
       !::SetDIBits(screen.Get(), newColour.Get(), 0, static_cast<UINT>(size), bigColours.data(), &big, DIB_RGB_COLORS) ||
       !::SetDIBits(screen.Get(), newMask.Get(), 0, static_cast<UINT>(size), bigMasks.data(), &big, DIB_RGB_COLORS)) {
-    return nullptr;
+    return OwnedIcon();
   }
   ICONINFO scaled{TRUE, 0, 0, newMask.Get(), newColour.Get()};
-  return ::CreateIconIndirect(&scaled);  // copies both bitmaps
+  return OwnedIcon(::CreateIconIndirect(&scaled));  // copies both bitmaps
 }
 
 }  // namespace
@@ -62,36 +61,20 @@ HICON ScaledIcon(HICON icon, int from, int size) {
 TrayIcon::TrayIcon(HINSTANCE instance) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = &TrayIcon::Trampoline;
+  wc.lpfnWndProc = &WindowProcedure<TrayIcon, &TrayIcon::HandleMessage>;
   wc.hInstance = instance;
   wc.lpszClassName = kTrayClass;
   ::RegisterClassExW(&wc);
   taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
   // A hidden top-level window: it receives the tray callbacks and the TaskbarCreated broadcast.
-  ::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
 }
 
 TrayIcon::~TrayIcon() {
   if (hwnd_) ::DestroyWindow(hwnd_);
-  if (icon_) ::DestroyIcon(icon_);
 }
 
-LRESULT CALLBACK TrayIcon::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TrayIcon*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TrayIcon*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
-}
-
-LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TrayIcon::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kTrayCallbackMessage && wParam == kTrayIconId) {
     if (events_.mouse) events_.mouse(static_cast<int>(LOWORD(lParam)));
     return 0;
@@ -108,30 +91,25 @@ LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   if (message == WM_DESTROY) {
-    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     return 0;
   }
-  return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 bool TrayIcon::PublishIcon(const IcoBytes& bytes) {
   // The file's one image as the file holds it, read as the system reads an icon file's image.
   IcoBytes image = bytes;
-  HICON icon = ::CreateIconFromResourceEx(image.data() + kIcoImageOffset, kIcoImageSize, TRUE, 0x00030000,
-                                          kIconSize, kIconSize, LR_DEFAULTCOLOR);
+  OwnedIcon icon(::CreateIconFromResourceEx(image.data() + kIcoImageOffset, kIcoImageSize, TRUE, 0x00030000,
+                                            kIconSize, kIconSize, LR_DEFAULTCOLOR));
   if (!icon) return false;
   // On a scaled display the shell shows a larger small icon: give it one, sharp, not stretched.
   const int size = SmallIconSize();
   if (size > kIconSize) {
-    if (HICON scaled = ScaledIcon(icon, kIconSize, size)) {
-      ::DestroyIcon(icon);
-      icon = scaled;
-    }
+    if (OwnedIcon scaled = ScaledIcon(icon.Get(), kIconSize, size)) icon = std::move(scaled);
   }
   // The shell keeps its own copy of an icon it was given, so the old one can go.
-  if (icon_) ::DestroyIcon(icon_);
-  icon_ = icon;
+  icon_ = std::move(icon);
   return true;
 }
 
@@ -142,7 +120,7 @@ bool TrayIcon::Notify(NotifyMode mode, const NotifyRecord& record) {
   data.uID = record.id;
   data.uFlags = record.flags;
   data.uCallbackMessage = record.callbackMessage;
-  data.hIcon = record.withIcon ? icon_ : nullptr;
+  data.hIcon = record.withIcon ? icon_.Get() : nullptr;
   CopyCut(data.szTip, record.tip, record.extended ? 127 : 63);
   if (record.extended) {
     data.dwState = NIS_SHAREDICON;

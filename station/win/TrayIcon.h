@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "common/win/Handle.h"
 #include "station/core/TrayPort.h"
 
 namespace vantor {
@@ -25,18 +26,17 @@ class TrayIcon : public TrayPort {
 
   void SetEvents(Events events) { events_ = std::move(events); }
   HWND Window() const { return hwnd_; }
-  HICON Icon() const { return icon_; }
+  HICON Icon() const { return icon_.Get(); }
 
   bool PublishIcon(const IcoBytes& bytes) override;
   bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override;
 
  private:
-  static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool Notify(NotifyMode mode, const NotifyRecord& record);
 
   HWND hwnd_ = nullptr;
-  HICON icon_ = nullptr;
+  OwnedIcon icon_;
   UINT taskbarCreated_ = 0;
   Events events_;
   // The shell may not be ready at log-on: a failed first add of our own icon is retried.

@@ -2,7 +2,7 @@
 
 #include "common/win/Dib.h"
 #include "common/win/Dpi.h"
-#include "common/win/ScreenDc.h"
+#include "common/win/Handle.h"
 #include "common/win/SystemLibrary.h"
 #include "station/win/PngFile.h"
 
@@ -51,7 +51,7 @@ void WinCapture::CopyScreen(const ScreenRect& area) {
   OwnedBitmap bitmap(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   OwnedMemoryDc dc(::CreateCompatibleDC(screen.Get()));
   if (bitmap && dc && bits) {
-    previous_ = ::SelectObject(dc.Get(), bitmap.Get());
+    selected_.emplace(dc.Get(), bitmap.Get());
     ::BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
     ::GdiFlush();
     dc_ = std::move(dc);
@@ -68,8 +68,7 @@ bool WinCapture::SavePicture(const std::wstring& path) {
 }
 
 void WinCapture::ClearPicture() {
-  if (dc_ && previous_) ::SelectObject(dc_.Get(), previous_);
-  previous_ = nullptr;
+  selected_.reset();
   dc_.Reset();
   bitmap_.Reset();
   bits_ = nullptr;

@@ -4,9 +4,10 @@
 #include "common/win/Windows.h"
 
 #include <cstdint>
+#include <optional>
 
+#include "common/win/Handle.h"
 #include "station/core/ScreenCopyPort.h"
-#include "station/win/Owners.h"
 
 namespace vantor {
 
@@ -27,7 +28,7 @@ class WinCapture : public ScreenCopyPort {
   // The off-screen picture: a 24-bit top-down section selected into a memory context.
   OwnedMemoryDc dc_;
   OwnedBitmap bitmap_;
-  HGDIOBJ previous_ = nullptr;
+  std::optional<Selected> selected_;
   std::uint8_t* bits_ = nullptr;
   int width_ = 0, height_ = 0;
 };

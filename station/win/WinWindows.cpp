@@ -60,8 +60,7 @@ void WinWindows::ShowWindow(WindowHandle window, ShowCommand command) {
 
 void WinWindows::SetWindowPos(WindowHandle window, bool topmost, ScreenPoint at) {
   const HWND hwnd = H(window);
-  ::SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 758, 514,
-                 SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+  ::SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
   // What follows (a copy of the screen, a click) needs the window in its place: watch for it
   // from outside, for a bounded time.
   const auto placed = [&] {

@@ -21,6 +21,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "common/core/AgentGeometry.h"
+
 #include <cwchar>
 #include <string>
 
@@ -219,7 +221,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   RegisterClass(instance, kBarClass, BarProc, COLOR_WINDOW);
 
   HWND form = ::CreateWindowExW(0, kFormClass, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 120,
-                                60, 758, 514, nullptr, nullptr, instance, nullptr);
+                                60, vantor::kAgentWidth, vantor::kAgentHeight, nullptr, nullptr, instance, nullptr);
   HWND frame = ::CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 420, kFullWidth + 2,
                                  kBarHeight + 2, form, reinterpret_cast<HMENU>(kFrameId), instance, nullptr);
   g_bar = ::CreateWindowExW(0, kBarClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, kBarHeight, frame,

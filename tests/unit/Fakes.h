@@ -150,9 +150,9 @@ class FakeHost : public StationHost {
     if (log) log->Log(L"events");
     if (onEvents) onEvents();
   }
-  std::intptr_t ShellOpen(const std::wstring& file) override {
+  bool ShellOpen(const std::wstring& file) override {
     opened.push_back(file);
-    return shellResult;
+    return shellOpens;
   }
   void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
 
@@ -166,7 +166,7 @@ class FakeHost : public StationHost {
   std::function<void()> onMenu;  // runs once inside the next open menu
   std::vector<std::wstring> messages;
   std::vector<std::wstring> opened, stopMessages;
-  std::intptr_t shellResult = 42;
+  bool shellOpens = true;
   CallLog* log = nullptr;
   std::function<void()> onEvents;
 };
