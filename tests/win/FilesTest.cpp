@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "common/core/OsKind.h"
+#include "common/win/ShellOpen.h"
 #include "common/win/WinPlatform.h"
 #include "tests/support/Harness.h"
 
@@ -81,6 +82,14 @@ TEST(Platform, ProgramFolderAndOsKind) {
   EXPECT_NE(folder.back(), L'\\');
   EXPECT_EQ(folder, test::BinFolder());
   EXPECT_EQ(GetOSKind(), kOsNt5OrLater);
+}
+
+// The shell's answer is a handle-sized number that tells failure at 32 and below.
+TEST(Platform, ShellOpenTellsWhatCouldNotBeOpened) {
+  test::TempFolder folder{L"shell"};
+  EXPECT_FALSE(ShellOpen(nullptr, folder / L"none.cmd"));
+  test::WriteBytes(folder / L"quit.cmd", "@exit\r\n");
+  EXPECT_TRUE(ShellOpen(nullptr, folder / L"quit.cmd"));
 }
 
 }  // namespace
