@@ -6,6 +6,17 @@
 #include "common/win/Windows.h"
 
 namespace vantor {
+
+// Runs one handler of a window's event so that no exception crosses into Windows: a handler
+// that fails ends here.
+template <class F>
+void Guarded(F&& f) noexcept {
+  try {
+    f();
+  } catch (...) {
+  }
+}
+
 namespace window_slot {
 
 // A window made by CreateWindowEx with the object as its creation parameter.

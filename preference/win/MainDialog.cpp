@@ -20,15 +20,6 @@ constexpr UINT kTellUnreadable = WM_APP + 1;
 constexpr UINT kTellPageWarning = WM_APP + 2;  // wParam: the text's string id
 constexpr UINT kTellNotWritable = WM_APP + 3;
 
-template <class F>
-void Guarded(F&& f) noexcept {
-  try {
-    f();
-  } catch (...) {
-    // Nothing may cross into Windows; a failing handler ends here.
-  }
-}
-
 }  // namespace
 
 MainDialog::MainDialog(std::wstring folder)

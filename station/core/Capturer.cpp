@@ -53,7 +53,8 @@ void Capturer::CheckCapture() {
   }
 }
 
-void Capturer::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std::wstring& folder) {
+void Capturer::Sequence(WindowHandle agent, WindowHandle second, const std::wstring& folder, const wchar_t* kind,
+                        const std::function<void(WindowHandle)>& view) {
   // A tick run by the pending events of a capture does not start another one: it would move
   // the agent and overwrite the off-screen picture under the running capture.
   if (capturing_) return;
@@ -67,42 +68,35 @@ void Capturer::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std
     ports_.windows.ShowWindow(second, ShowCommand::Hide);
     ports_.windows.ShowWindow(agent, ShowCommand::ShowNormal);
     ports_.windows.SetWindowPos(agent, true, kOrigin);
-    Wait(settings_.Capture_Delay_CPU);
-    CopyAgent(agent);
+    view(agent);
     ports_.windows.SetWindowPos(agent, false, kOrigin);
     MinimizeAgent(agent);
-    SaveCapture(folder, L"-CPU");
+    SaveCapture(folder, kind);
   } catch (const std::exception&) {
   }
 }
 
+void Capturer::CaptureCPUTime(WindowHandle agent, WindowHandle second, const std::wstring& folder) {
+  Sequence(agent, second, folder, L"-CPU", [&](WindowHandle shown) {
+    Wait(settings_.Capture_Delay_CPU);
+    CopyAgent(shown);
+  });
+}
+
 void Capturer::CaptureApplication(WindowHandle agent, WindowHandle second, const std::wstring& folder) {
-  if (capturing_) return;
-  ScopedFlag run(capturing_);
-  agent = gauge_.AgentOwned(agent);
-  second = gauge_.AgentOwned(second);
-  if (agent != 0 && !ports_.windows.Answers(agent)) return;
-  SpaceOf space(ports_.windows, agent);  // its place, its size and the clicks in the agent's own pixels
-  try {
+  Sequence(agent, second, folder, L"-APP", [&](WindowHandle shown) {
     const std::int16_t delay = settings_.Capture_Delay_MOL;
-    ports_.windows.ShowWindow(second, ShowCommand::Hide);
-    ports_.windows.ShowWindow(agent, ShowCommand::ShowNormal);
-    ports_.windows.SetWindowPos(agent, true, kOrigin);
-    PseudoClick(agent, kApplicationTab);
+    PseudoClick(shown, kApplicationTab);
     Wait(delay);
-    ports_.windows.SetWindowPos(agent, true, kOrigin);
+    ports_.windows.SetWindowPos(shown, true, kOrigin);
     ports_.host.PumpPending();
     Wait(delay);
-    CopyAgent(agent);
+    CopyAgent(shown);
     Wait(delay);
-    PseudoClick(agent, kMainTab);
+    PseudoClick(shown, kMainTab);
     ports_.host.PumpPending();
     Wait(delay);
-    ports_.windows.SetWindowPos(agent, false, kOrigin);
-    MinimizeAgent(agent);
-    SaveCapture(folder, L"-APP");
-  } catch (const std::exception&) {
-  }
+  });
 }
 
 void Capturer::PseudoClick(WindowHandle agent, ScreenPoint point) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "common/core/Clock.h"
@@ -48,6 +49,11 @@ class Capturer {
   void CaptureApplication(WindowHandle agent, WindowHandle second, const std::wstring& folder);
 
  private:
+  // One sequence: the agent's form brought topmost to the origin (its second window hidden),
+  // `view` shows and copies its view, then the form goes back, is minimised as set, and the
+  // picture is saved as `kind`. Nothing while a sequence runs, or when the agent hangs.
+  void Sequence(WindowHandle agent, WindowHandle second, const std::wstring& folder, const wchar_t* kind,
+                const std::function<void(WindowHandle)>& view);
   void PseudoClick(WindowHandle agent, ScreenPoint point);
   // Copies the screen's pixels of the agent's window (or of its fixed area at the origin).
   void CopyAgent(WindowHandle agent);

@@ -32,15 +32,6 @@ RecordTexts RecordTextsOf(HINSTANCE instance) {
 
 UINT_PTR TimerId(StationTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
-// Runs a handler so that no exception crosses into Windows.
-template <typename F>
-void Guarded(F&& f) {
-  try {
-    f();
-  } catch (...) {
-  }
-}
-
 }  // namespace
 
 StationWindow::StationWindow(HINSTANCE instance, const StationAdapters& a)
