@@ -51,6 +51,7 @@ class CountingFile : public preference::HistoryReadPort {
     read += length;
     return true;
   }
+  std::wstring FromAnsi(std::string_view bytes) override { return std::wstring(bytes.begin(), bytes.end()); }
   std::uint64_t read = 0;
 
  private:
