@@ -7,8 +7,6 @@
 namespace vantor {
 namespace {
 
-bool Inside(int x, int y) { return x >= 0 && y >= 0 && x < kIconSize && y < kIconSize; }
-
 std::size_t Index(int x, int y, int width) {
   return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
 }
@@ -37,23 +35,28 @@ void Picture::SetPixel(int x, int y, std::uint32_t colour) {
   pixels_[Index(x, y, width_)] = colour & kColourMask;
 }
 
-void Canvas::Clear(std::uint32_t colour) { pixels_.fill(colour & kColourMask); }
+Canvas::Canvas(std::uint32_t colour, int size) : size_(size) {
+  if (size < kIconSize || size > kMaxIconSize) throw std::invalid_argument("no icon of that size");
+  pixels_.assign(Index(0, size_, size_), colour & kColourMask);
+}
+
+void Canvas::Clear(std::uint32_t colour) { std::fill(pixels_.begin(), pixels_.end(), colour & kColourMask); }
 
 std::uint32_t Canvas::Pixel(int x, int y) const {
   if (!Inside(x, y)) throw std::out_of_range("point outside the canvas");
-  return pixels_[Index(x, y, kIconSize)];
+  return pixels_[Index(x, y, size_)];
 }
 
 void Canvas::SetPixel(int x, int y, std::uint32_t colour) {
-  if (Inside(x, y)) pixels_[Index(x, y, kIconSize)] = colour & kColourMask;
+  if (Inside(x, y)) pixels_[Index(x, y, size_)] = colour & kColourMask;
 }
 
 void Canvas::FillBox(int x1, int y1, int x2, int y2, std::uint32_t colour) {
   // Clip first, so that far-away corners cost nothing.
   const int left = std::max(std::min(x1, x2), 0);
-  const int right = std::min(std::max(x1, x2), kIconSize - 1);
+  const int right = std::min(std::max(x1, x2), size_ - 1);
   const int top = std::max(std::min(y1, y2), 0);
-  const int bottom = std::min(std::max(y1, y2), kIconSize - 1);
+  const int bottom = std::min(std::max(y1, y2), size_ - 1);
   for (int y = top; y <= bottom; ++y) {
     for (int x = left; x <= right; ++x) SetPixel(x, y, colour);
   }
@@ -71,8 +74,8 @@ void Canvas::CopyFrom(const Picture& source, int x, int y, int width, int height
   // Limit the loops to the canvas in 64 bits: x + width may exceed the int range.
   const int left = std::max(x, 0);
   const int top = std::max(y, 0);
-  const int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + width, kIconSize));
-  const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(y) + height, kIconSize));
+  const int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + width, size_));
+  const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(y) + height, size_));
   for (int py = top; py < bottom; ++py) {
     for (int px = left; px < right; ++px) {
       if (source.Contains(px, py)) SetPixel(px, py, source.Pixel(px, py));
@@ -97,11 +100,12 @@ std::vector<std::uint32_t> ScaleByWholePixels(const std::vector<std::uint32_t>& 
 }
 
 std::vector<std::uint32_t> ScaleCanvas(const Canvas& canvas, int size) {
-  std::vector<std::uint32_t> pixels(kIconSize * kIconSize);
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) pixels[static_cast<std::size_t>(y * kIconSize + x)] = canvas.Pixel(x, y);
+  const int from = canvas.Size();
+  std::vector<std::uint32_t> pixels(Index(0, from, from));
+  for (int y = 0; y < from; ++y) {
+    for (int x = 0; x < from; ++x) pixels[Index(x, y, from)] = canvas.Pixel(x, y);
   }
-  return ScaleByWholePixels(pixels, kIconSize, size);
+  return ScaleByWholePixels(pixels, from, size);
 }
 
 }  // namespace vantor

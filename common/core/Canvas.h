@@ -1,18 +1,19 @@
-// The 16 x 16 RGB canvas that the progress icon is drawn on, and the source picture that the
-// platform loads from the user's bitmap. Colours are the platform's colour words 0x00BBGGRR
-// (red in the low byte); the canvas keeps only these 24 bits of any colour it is given.
+// The square RGB canvas that the progress icon is drawn on, 16 x 16 pixels unless the shell
+// shows icons larger (up to 64 x 64), and the source picture that the platform loads from the
+// user's bitmap. Colours are the platform's colour words 0x00BBGGRR (red in the low byte); the
+// canvas keeps only these 24 bits of any colour it is given.
 //
-// Every drawing operation clips to the canvas: coordinates may be negative or beyond 15, and
-// whatever falls outside the 16 x 16 area is dropped.
+// Every drawing operation clips to the canvas: coordinates may be negative or beyond the last
+// row and column, and whatever falls outside the canvas is dropped.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace vantor {
 
-inline constexpr int kIconSize = 16;
+inline constexpr int kIconSize = 16;     // the icon file's size, and the canvas's unless told
+inline constexpr int kMaxIconSize = 64;  // the largest canvas: a small icon at 400 %
 inline constexpr std::uint32_t kColourMask = 0x00FFFFFF;
 
 // An arbitrary width x height RGB image, row-major, in colour words.
@@ -39,7 +40,11 @@ class Picture {
 
 class Canvas {
  public:
-  explicit Canvas(std::uint32_t colour = 0) { Clear(colour); }
+  // A canvas of `size` x `size` pixels of one colour; throws std::invalid_argument for a size
+  // outside kIconSize to kMaxIconSize.
+  explicit Canvas(std::uint32_t colour = 0, int size = kIconSize);
+
+  int Size() const { return size_; }
 
   // Fills the whole canvas.
   void Clear(std::uint32_t colour);
@@ -62,7 +67,10 @@ class Canvas {
   bool operator==(const Canvas&) const = default;
 
  private:
-  std::array<std::uint32_t, kIconSize * kIconSize> pixels_{};
+  bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < size_ && y < size_; }
+
+  int size_ = kIconSize;
+  std::vector<std::uint32_t> pixels_;
 };
 
 // A square image of `from` x `from` pixels (row-major) at `to` x `to` by whole pixels: each
@@ -70,7 +78,7 @@ class Canvas {
 // of whole pixels and no colour is blended. Throws std::invalid_argument for a wrong size.
 std::vector<std::uint32_t> ScaleByWholePixels(const std::vector<std::uint32_t>& pixels, int from, int to);
 
-// The canvas at `size` x `size` pixels, the same way.
+// The canvas at `size` x `size` pixels, the same way, whatever its own size.
 std::vector<std::uint32_t> ScaleCanvas(const Canvas& canvas, int size);
 
 }  // namespace vantor

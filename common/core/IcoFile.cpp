@@ -1,6 +1,7 @@
 #include "common/core/IcoFile.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace vantor {
 namespace {
@@ -27,6 +28,7 @@ constexpr std::array<std::uint8_t, kIcoHeaderSize> kHeader = {
 }  // namespace
 
 IcoBytes EncodeIco(const Canvas& canvas) {
+  if (canvas.Size() != kIconSize) throw std::invalid_argument("the icon file holds a 16 x 16 image");
   IcoBytes bytes{};  // the mask stays zero
   std::copy(kHeader.begin(), kHeader.end(), bytes.begin());
   std::size_t offset = kIcoHeaderSize;

@@ -56,7 +56,15 @@ std::int16_t BarHeight(std::int16_t percent) {
 }
 
 Canvas ComposeIcon(const MainSettings& settings, std::int16_t percent, const Picture* picture,
-                   bool backingOff) {
+                   bool backingOff, int size) {
+  if (size != kIconSize) {
+    const std::vector<std::uint32_t> pixels = ScaleCanvas(ComposeIcon(settings, percent, picture, backingOff), size);
+    Canvas scaled(0, size);
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) scaled.SetPixel(x, y, pixels[static_cast<std::size_t>(y * size + x)]);
+    }
+    return scaled;
+  }
   const int h = BarHeight(percent);
   // The background colour first: a picture background covers only what the picture has pixels for.
   Canvas canvas(Colour(settings.ColorBack));

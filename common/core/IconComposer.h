@@ -18,7 +18,8 @@ std::int16_t BarHeight(std::int16_t percent);
 // Draws the icon. `picture` is the user's icon picture, the source of the background and
 // of the bar when the settings ask for it; without one (null) those steps draw nothing from
 // it. `backingOff` adds the warning mark. Throws ConversionError as BarHeight does.
+// `size` is the canvas's, kIconSize to kMaxIconSize pixels square.
 Canvas ComposeIcon(const MainSettings& settings, std::int16_t percent, const Picture* picture,
-                   bool backingOff);
+                   bool backingOff, int size = kIconSize);
 
 }  // namespace vantor

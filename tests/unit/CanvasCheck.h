@@ -13,8 +13,8 @@ namespace vantor::test {
 // `expected(x, y)` gives the colour wanted at (x, y); `what` names the case in failures.
 template <class Expected>
 void ExpectPixels(const Canvas& canvas, Expected expected, const std::string& what) {
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
+  for (int y = 0; y < canvas.Size(); ++y) {
+    for (int x = 0; x < canvas.Size(); ++x) {
       EXPECT_EQ(canvas.Pixel(x, y), static_cast<std::uint32_t>(expected(x, y)))
           << what << " at " << x << "," << y;
     }
