@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "common/win/Handle.h"
+#include "common/win/SystemLibrary.h"
 
 namespace vantor {
 namespace {
@@ -17,6 +18,7 @@ struct DpiFunctions {
   BOOL(WINAPI* setProcessAware)() = nullptr;
   UINT(WINAPI* dpiForSystem)() = nullptr;
   int(WINAPI* metricsForDpi)(int, UINT) = nullptr;
+  UINT(WINAPI* dpiForWindow)(HWND) = nullptr;
 };
 
 template <typename F>
@@ -35,6 +37,7 @@ const DpiFunctions& Functions() {
     Find(user32, "SetProcessDPIAware", f.setProcessAware);
     Find(user32, "GetDpiForSystem", f.dpiForSystem);
     Find(user32, "GetSystemMetricsForDpi", f.metricsForDpi);
+    Find(user32, "GetDpiForWindow", f.dpiForWindow);
     return f;
   }();
   return functions;
@@ -86,6 +89,29 @@ int SmallIconSize() {
   const int size = f.metricsForDpi ? f.metricsForDpi(SM_CXSMICON, static_cast<UINT>(SystemDpi()))
                                    : ::GetSystemMetrics(SM_CXSMICON);
   return size > 0 ? size : 16;
+}
+
+int DpiOfWindow(HWND window) {
+  const DpiFunctions& f = Functions();
+  const int dpi = f.dpiForWindow && window ? static_cast<int>(f.dpiForWindow(window)) : 0;
+  return dpi > 0 ? dpi : SystemDpi();
+}
+
+int TraySmallIconSize() {
+  const DpiFunctions& f = Functions();
+  using MonitorDpi = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);  // Windows 8.1 on
+  static const auto monitorDpi = SystemFunction<MonitorDpi>(L"shcore.dll", "GetDpiForMonitor");
+  if (!f.metricsForDpi || !monitorDpi) return SmallIconSize();
+  // The monitor's own DPI is what a thread aware of each monitor's scaling is told.
+  const PerMonitorDpi screenPixels;
+  if (!screenPixels.Entered()) return SmallIconSize();
+  const HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+  const HMONITOR monitor = taskbar ? ::MonitorFromWindow(taskbar, MONITOR_DEFAULTTOPRIMARY)
+                                   : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  UINT dpiX = 0, dpiY = 0;
+  if (FAILED(monitorDpi(monitor, 0 /* MDT_EFFECTIVE_DPI */, &dpiX, &dpiY)) || dpiX == 0) return SmallIconSize();
+  const int size = f.metricsForDpi(SM_CXSMICON, dpiX);
+  return size > 0 ? size : SmallIconSize();
 }
 
 }  // namespace vantor

@@ -24,13 +24,13 @@ void LeaveDpi(void* previous);
 // returned; none, and nothing changes, where threads cannot change their awareness.
 void* EnterPerMonitorDpi();
 
-// The calling thread in the screen's own pixels for the life of this scope.
-class PerMonitorDpi {
+// The calling thread in the coordinate space of an awareness for the life of this scope.
+class ScopedDpi {
  public:
-  PerMonitorDpi() : previous_(EnterPerMonitorDpi()) {}
-  PerMonitorDpi(const PerMonitorDpi&) = delete;
-  PerMonitorDpi& operator=(const PerMonitorDpi&) = delete;
-  ~PerMonitorDpi() { LeaveDpi(previous_); }
+  explicit ScopedDpi(void* previous) : previous_(previous) {}
+  ScopedDpi(const ScopedDpi&) = delete;
+  ScopedDpi& operator=(const ScopedDpi&) = delete;
+  ~ScopedDpi() { LeaveDpi(previous_); }
   // False where threads cannot change their awareness: nothing changed.
   bool Entered() const { return previous_ != nullptr; }
 
@@ -38,10 +38,31 @@ class PerMonitorDpi {
   void* previous_;
 };
 
+// The calling thread in the screen's own pixels for the life of this scope.
+class PerMonitorDpi : public ScopedDpi {
+ public:
+  PerMonitorDpi() : ScopedDpi(EnterPerMonitorDpi()) {}
+};
+
+// The calling thread in `window`'s own awareness for the life of this scope.
+class WindowsOwnDpi : public ScopedDpi {
+ public:
+  explicit WindowsOwnDpi(HWND window) : ScopedDpi(EnterDpi(WindowDpi(window))) {}
+};
+
 // The DPI that this process's windows are drawn for (96 for an unaware process).
 int SystemDpi();
 
 // The size of a small icon as the shell asks for it at that DPI.
 int SmallIconSize();
+
+// The DPI that `window` is drawn for: its monitor's for a window aware of each monitor's
+// scaling (GetDpiForWindow, Windows 10 1607 on), the system's elsewhere.
+int DpiOfWindow(HWND window);
+
+// The size at which the notification area shows a small icon: from Windows 10 1607 on, the
+// small-icon size for the DPI of the monitor that the taskbar is on (the primary one while
+// there is no taskbar); before that, as SmallIconSize.
+int TraySmallIconSize();
 
 }  // namespace vantor

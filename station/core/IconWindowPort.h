@@ -27,7 +27,9 @@ class IconWindowPort {
   // The monitors of the desktop as they are now.
   virtual std::vector<MonitorArea> Monitors() = 0;
 
-  // Its face and its tooltip.
+  // Its face and its tooltip. The face is drawn at FaceSize(), the window's own size in pixels
+  // at the DPI of the monitor it is on.
+  virtual int FaceSize() = 0;
   virtual void ShowCanvas(const Canvas& canvas) = 0;
   virtual void SetIconWindowTip(const std::wstring& text) = 0;
   // Lets the window manager drag the window; returns when the drag has ended.

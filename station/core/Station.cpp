@@ -51,6 +51,7 @@ void Station::Form_Load() {
     LinksStamp.Prime(files_, ini_.Path(kLinksLst));
     notifications_.PrimeSaveWatch();
     petitLink();
+    trayIconSize_ = tray_.IconSize();
     ChangeIcon();
     places_.LoadWindowState();
     ApplyDisplayMode();

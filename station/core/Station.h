@@ -111,8 +111,12 @@ class Station {
   void SetAlarm(bool settin);
   // The shell restarted: the tray icon is added again.
   void OnTaskbarCreated();
-  // The monitors changed: the icon window comes back onto one of them.
-  void OnDisplayChange() { places_.OnDisplayChange(); }
+  // The monitors changed: the icon window comes back onto one of them, and the faces follow
+  // the sizes the displays now ask for.
+  void OnDisplayChange();
+  // The display scaling may have changed (a setting, a monitor, the window's own DPI): the
+  // tray's icon size is read again, and a face whose size changed is drawn again.
+  void OnScalingChanged();
 
   // Captures: one now, for the menu, whatever the schedules say.
   void CCaptureCPU() { capturer_.CCaptureCPU(); }
@@ -157,6 +161,10 @@ class Station {
   void ShowGauge(GaugeChange change);
   void GetTaskName();
   void ComposeIcon(bool backingOff);
+  // The icon window's face and the tray's published icon, each at its own size; `small` is
+  // the 16-pixel face, reused where a size is 16.
+  void ShowFaces(const Canvas& small);
+  Canvas DrawFace(int size) const;
   void iconWrite(const IcoBytes& bytes);
   void EndBackingOff();
   void AddTrayIcon() { SysTrayIcon(PlainTooltipText(), NotifyMode::Add); }
@@ -194,6 +202,10 @@ class Station {
   bool menuOpen_ = false;
   std::optional<Picture> picture_;
   FailOnce iconWrite_;
+  // The faces last shown: the backing-off variant or not, and the two sizes (0: none yet).
+  bool backingOffFace_ = false;
+  int trayIconSize_ = kIconSize;
+  int shownTraySize_ = 0, shownWindowSize_ = 0;
   // Change detection of the two settings files.
   ChangeStamp VantorIniStamp;
   ChangeStamp LinksStamp;

@@ -98,7 +98,13 @@ void Station::mnuAlarm_Click() {
   SetAlarm(alarm_);
 }
 
+void Station::OnDisplayChange() {
+  places_.OnDisplayChange();
+  OnScalingChanged();
+}
+
 void Station::OnTaskbarCreated() {
+  OnScalingChanged();  // the new taskbar may sit on a monitor of another scaling
   if (!places_.TrayChecked()) return;
   NotifyRecord record = TrayRecord(TooltipText());
   record.flags &= ~(kNifInfo | kNifRealtime);  // coming back after a shell restart is no news

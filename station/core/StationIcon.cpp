@@ -1,4 +1,6 @@
 // The progress icon: composing it, writing the icon file, publishing it, the tray record.
+#include <algorithm>
+
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
 #include "common/core/TaskName.h"
@@ -16,6 +18,9 @@ void Skipping(F&& step) {
   }
 }
 
+// A size that no icon has (a window not sized yet, a wrong answer) takes the nearest that one has.
+int IconSizeOf(int size) { return std::clamp(size, kIconSize, kMaxIconSize); }
+
 }  // namespace
 
 void Station::ChangeIcon() { ComposeIcon(false); }
@@ -27,20 +32,51 @@ void Station::ChangeIconBackin() { ComposeIcon(true); }
 void Station::ComposeIcon(bool backingOff) {
   Canvas canvas;
   try {
-    canvas = vantor::ComposeIcon(settings_, gauge_.Percent(), picture_ ? &*picture_ : nullptr, backingOff);
-    iconWindow_.ShowCanvas(canvas);
+    backingOffFace_ = backingOff;
+    canvas = DrawFace(kIconSize);
+    ShowFaces(canvas);
   } catch (const std::exception&) {
     reports_.ReportError(ErrorText(L"ChangeIcon"));
     return;
   }
-  const IcoBytes bytes = EncodeIco(canvas);
-  iconWrite(bytes);
-  // The published icon is made from the same bytes, so it shows what temp.ico holds, or would.
-  Skipping([&] { tray_.PublishIcon(bytes); });
+  iconWrite(EncodeIco(canvas));
   Skipping([&] { GetTaskName(); });
   Skipping([&] { units_.Seen(gauge_.Form() != 0, gauge_.Percent(), TaskName); });
   Skipping([&] { SysTrayIcon(TooltipText(), NotifyMode::Modify); });
   Skipping([&] { iconWindow_.SetIconWindowTip(TooltipText()); });
+}
+
+Canvas Station::DrawFace(int size) const {
+  return vantor::ComposeIcon(settings_, gauge_.Percent(), picture_ ? &*picture_ : nullptr, backingOffFace_,
+                             IconSizeOf(size));
+}
+
+// The same composition drawn at each place's own size, never a smaller face stretched.
+void Station::ShowFaces(const Canvas& small) {
+  const auto faceAt = [&](int size) { return IconSizeOf(size) == small.Size() ? small : DrawFace(size); };
+  const Canvas window = faceAt(iconWindow_.FaceSize());
+  iconWindow_.ShowCanvas(window);
+  shownWindowSize_ = window.Size();
+  const Canvas tray = IconSizeOf(trayIconSize_) == window.Size() ? window : faceAt(trayIconSize_);
+  Skipping([&] { tray_.PublishIcon(tray); });
+  shownTraySize_ = tray.Size();
+}
+
+void Station::OnScalingChanged() {
+  trayIconSize_ = tray_.IconSize();
+  if (shownTraySize_ == 0) return;  // nothing shown yet: the first icon takes the sizes
+  if (IconSizeOf(trayIconSize_) == shownTraySize_ && IconSizeOf(iconWindow_.FaceSize()) == shownWindowSize_) return;
+  try {
+    ShowFaces(DrawFace(kIconSize));
+  } catch (const std::exception&) {
+    return;  // the face that could not be drawn was reported when it was first drawn
+  }
+  // The shell keeps its own copy of the icon: it is told of the new one.
+  if (places_.TrayChecked()) {
+    NotifyRecord record = TrayRecord(TooltipText());
+    record.flags &= ~(kNifInfo | kNifRealtime);
+    tray_.NotifyIcon(NotifyMode::Modify, record);
+  }
 }
 
 void Station::iconWrite(const IcoBytes& bytes) {

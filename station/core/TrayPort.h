@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/core/IcoFile.h"
+#include "common/core/Canvas.h"
 #include "station/core/WindowPort.h"
 
 namespace vantor {
@@ -37,9 +37,12 @@ struct NotifyRecord {
 class TrayPort {
  public:
   virtual ~TrayPort() = default;
-  // Makes the published icon from the bytes of an icon file, whether or not a file took them;
-  // the previous one is released.
-  virtual bool PublishIcon(const IcoBytes& bytes) = 0;
+  // The size in pixels at which the shell shows the icon now: the small-icon size for the DPI
+  // of the taskbar's monitor.
+  virtual int IconSize() = 0;
+  // Makes the published icon from a face drawn at that size, opaque; the previous one is
+  // released.
+  virtual bool PublishIcon(const Canvas& face) = 0;
   virtual bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) = 0;
 };
 

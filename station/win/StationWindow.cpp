@@ -15,8 +15,8 @@
 namespace vantor {
 namespace {
 
-// 240 twips square: 16 pixels at 96 DPI, 24 at 144, 32 at 192.
-int IconWindowSize() { return ::MulDiv(240, SystemDpi(), 1440); }
+// 240 twips square at the window's own DPI: 16 pixels at 96 DPI, 24 at 144, 32 at 192.
+int IconWindowSize(HWND window) { return ::MulDiv(240, window ? DpiOfWindow(window) : SystemDpi(), 1440); }
 
 TimeLeftTexts TimeLeftTextsOf(HINSTANCE instance) {
   return {LoadText(instance, IDS_TIMELEFT_CALCULATING), LoadText(instance, IDS_TIMELEFT_MINUTES),
@@ -62,9 +62,14 @@ bool StationWindow::Create() {
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
   wc.lpszClassName = kStationClass;
   ::RegisterClassExW(&wc);
-  const int size = IconWindowSize();
-  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kStationClass, L"Vantor", WS_POPUP, 0, 0, size, size,
-                            nullptr, nullptr, instance_, this);
+  {
+    // The icon window draws itself for the monitor it is on, and follows a change of its
+    // scaling (WM_DPICHANGED); everything else runs in the process's own awareness (Run).
+    const PerMonitorDpi perMonitor;
+    const int size = IconWindowSize(nullptr);
+    hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kStationClass, L"Vantor", WS_POPUP, 0, 0, size,
+                              size, nullptr, nullptr, instance_, this);
+  }
   if (!hwnd_) return false;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
@@ -81,7 +86,7 @@ bool StationWindow::Create() {
   ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // several lines
   // The start-up enables the sampling timer once it is done, before it tells what went wrong:
   // no tick runs inside start-up, and the ticks go on while its message waits.
-  Guarded([&] { station_->Form_Load(); });
+  Run([&] { station_->Form_Load(); });
   EnableTimer(StationTimer::Main, true);  // also where start-up ended by an exception of no known kind
   return true;
 }
@@ -95,32 +100,44 @@ LRESULT StationWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
       Paint();
       return 0;
     case WM_LBUTTONDOWN:
-      Guarded([&] { station_->picPercent_MouseDown(kLeftButton); });
+      Run([&] { station_->picPercent_MouseDown(kLeftButton); });
       // The drag's loop takes the button's release, so its end is this button's mouse-up.
-      Guarded([&] { station_->picPercent_MouseUp(); });
+      Run([&] { station_->picPercent_MouseUp(); });
       return 0;
     case WM_RBUTTONDOWN:
-      Guarded([&] { station_->picPercent_MouseDown(kRightButton); });
+      Run([&] { station_->picPercent_MouseDown(kRightButton); });
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      Guarded([&] { station_->picPercent_MouseUp(); });
+      Run([&] { station_->picPercent_MouseUp(); });
       return 0;
     case WM_XBUTTONUP:
-      Guarded([&] { station_->picPercent_MouseUp(); });
+      Run([&] { station_->picPercent_MouseUp(); });
       return TRUE;  // handled, as the extra buttons' messages want it said
     case WM_DISPLAYCHANGE:
-      Guarded([&] { station_->OnDisplayChange(); });
+      Run([&] { station_->OnDisplayChange(); });
       return 0;
+    case WM_SETTINGCHANGE:
+      Run([&] { station_->OnScalingChanged(); });
+      return 0;
+    case WM_DPICHANGED: {
+      // The window moved to a monitor of another scaling, or its scaling changed: it takes the
+      // size and place the system suggests, in the new DPI's pixels, and a face of that size.
+      const RECT& to = *reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(hwnd_, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      Run([&] { station_->OnScalingChanged(); });
+      return 0;
+    }
     case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && lParam == 0) Guarded([&] { RunMenuCommand(LOWORD(wParam)); });
+      if (HIWORD(wParam) == 0 && lParam == 0) Run([&] { RunMenuCommand(LOWORD(wParam)); });
       return 0;
     case WM_CLOSE:
-      Guarded([&] { station_->ExitVantor(); });
+      Run([&] { station_->ExitVantor(); });
       return 0;
     case WM_ENDSESSION:
-      if (wParam) Guarded([&] { station_->OnSessionEnd(); });
+      if (wParam) Run([&] { station_->OnSessionEnd(); });
       return 0;
     case WM_DESTROY:
       hwnd_ = nullptr;
@@ -131,18 +148,26 @@ LRESULT StationWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
 }
 
 void StationWindow::OnTimer(UINT_PTR id) {
-  if (id == TimerId(StationTimer::Main)) Guarded([&] { station_->timMain_Timer(); });
-  if (id == TimerId(StationTimer::Priority)) Guarded([&] { station_->timPriority_Timer(); });
-  if (id == TimerId(StationTimer::DeleteUDA)) Guarded([&] { station_->timDeleteUDA_Timer(); });
+  if (id == TimerId(StationTimer::Main)) Run([&] { station_->timMain_Timer(); });
+  if (id == TimerId(StationTimer::Priority)) Run([&] { station_->timPriority_Timer(); });
+  if (id == TimerId(StationTimer::DeleteUDA)) Run([&] { station_->timDeleteUDA_Timer(); });
 }
 
 void StationWindow::Paint() {
+  const PerMonitorDpi screenPixels;
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(hwnd_, &ps);
-  RECT client;
+  RECT client{};
   ::GetClientRect(hwnd_, &client);
   PaintCanvas(dc, canvas_, 0, 0, client.right);
   ::EndPaint(hwnd_, &ps);
+}
+
+int StationWindow::FaceSize() {
+  const PerMonitorDpi screenPixels;
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  return client.right;
 }
 
 void StationWindow::ShowCanvas(const Canvas& canvas) {
@@ -253,7 +278,8 @@ void StationWindow::SetWindowTop(int mode) {
 }
 
 void StationWindow::SizeAndHide() {
-  const int size = IconWindowSize();
+  const PerMonitorDpi screenPixels;
+  const int size = IconWindowSize(hwnd_);
   ::SetWindowPos(hwnd_, nullptr, 0, 0, size, size, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::ShowWindow(hwnd_, SW_HIDE);
 }

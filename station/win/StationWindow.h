@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "common/core/Canvas.h"
+#include "common/win/Dpi.h"
+#include "common/win/WindowProcedure.h"
 #include "station/core/Station.h"
 #include "station/core/StationHost.h"
 #include "station/win/TrayIcon.h"
@@ -68,6 +70,7 @@ class StationWindow : public StationHost, public IconWindowPort {
   std::int32_t WindowHeight() override;
   int ScreenDpi() override;
   std::vector<MonitorArea> Monitors() override;
+  int FaceSize() override;
   void ShowCanvas(const Canvas& canvas) override;
   void SetIconWindowTip(const std::wstring& text) override;
   void DragWindow() override;
@@ -81,6 +84,13 @@ class StationWindow : public StationHost, public IconWindowPort {
 
   LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void OnTimer(UINT_PTR id);
+  // Runs the station's work in the process's own DPI awareness (that of the tray's hidden
+  // window), whatever the icon window's messages run in; no exception leaves it.
+  template <typename F>
+  void Run(F&& work) {
+    const WindowsOwnDpi own(tray_.Window());
+    Guarded(work);
+  }
   void Paint();
   void RunMenuCommand(UINT command);
 

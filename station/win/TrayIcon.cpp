@@ -3,6 +3,8 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "common/core/Canvas.h"
 #include "common/win/Dib.h"
@@ -24,36 +26,25 @@ void CopyCut(wchar_t (&field)[N], const std::wstring& text, std::size_t limit = 
   field[n] = L'\0';
 }
 
-// The pixels of one of an icon's bitmaps, 32 bits each, top row first.
-std::vector<std::uint32_t> PixelsOf(HDC dc, HBITMAP bitmap, int size) {
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
-  BITMAPINFO info = TopDownBitmapInfo(size, size, 32);
-  if (::GetDIBits(dc, bitmap, 0, static_cast<UINT>(size), pixels.data(), &info, DIB_RGB_COLORS) != size) return {};
-  return pixels;
-}
-
-// The icon at `size` pixels, its colours and its mask scaled by whole pixels; none on failure.
-OwnedIcon ScaledIcon(HICON icon, int from, int size) {
-  ICONINFO info{};
-  if (!::GetIconInfo(icon, &info)) return OwnedIcon();
-  const OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);
+// An icon of the face at its own size that hides nothing and shows nothing through: every
+// colour pixel fully opaque, and a mask that keeps no pixel of what lies behind.
+OwnedIcon OpaqueIcon(const Canvas& face) {
+  const int size = face.Size();
   const ScreenDc screen;
-  if (!colour || !mask || !screen.Get()) return OwnedIcon();
-  const std::vector<std::uint32_t> colours = PixelsOf(screen.Get(), colour.Get(), from);
-  const std::vector<std::uint32_t> masks = PixelsOf(screen.Get(), mask.Get(), from);
-  if (colours.empty() || masks.empty()) return OwnedIcon();
-  const std::vector<std::uint32_t> bigColours = ScaleByWholePixels(colours, from, size);
-  const std::vector<std::uint32_t> bigMasks = ScaleByWholePixels(masks, from, size);
-  const BITMAPINFO big = TopDownBitmapInfo(size, size, 32);
-  OwnedBitmap newColour(::CreateCompatibleBitmap(screen.Get(), size, size));
-  OwnedBitmap newMask(::CreateBitmap(size, size, 1, 1, nullptr));
-  if (!newColour || !newMask ||
-      !::SetDIBits(screen.Get(), newColour.Get(), 0, static_cast<UINT>(size), bigColours.data(), &big, DIB_RGB_COLORS) ||
-      !::SetDIBits(screen.Get(), newMask.Get(), 0, static_cast<UINT>(size), bigMasks.data(), &big, DIB_RGB_COLORS)) {
-    return OwnedIcon();
+  if (!screen.Get()) return OwnedIcon();
+  const BITMAPINFO info = TopDownBitmapInfo(size, size, 32);
+  void* bits = nullptr;
+  OwnedBitmap colour(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  // Rows of a one-bit bitmap are whole 16-bit words.
+  const std::vector<std::uint8_t> keepNothing(static_cast<std::size_t>((size + 15) / 16 * 2 * size), 0);
+  OwnedBitmap mask(::CreateBitmap(size, size, 1, 1, keepNothing.data()));
+  if (!colour || !bits || !mask) return OwnedIcon();
+  auto* pixel = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) *pixel++ = 0xFF000000u | SwapRedAndBlue(face.Pixel(x, y));
   }
-  ICONINFO scaled{TRUE, 0, 0, newMask.Get(), newColour.Get()};
-  return OwnedIcon(::CreateIconIndirect(&scaled));  // copies both bitmaps
+  ICONINFO icon{TRUE, 0, 0, mask.Get(), colour.Get()};
+  return OwnedIcon(::CreateIconIndirect(&icon));  // copies both bitmaps
 }
 
 }  // namespace
@@ -97,17 +88,11 @@ LRESULT TrayIcon::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool TrayIcon::PublishIcon(const IcoBytes& bytes) {
-  // The file's one image as the file holds it, read as the system reads an icon file's image.
-  IcoBytes image = bytes;
-  OwnedIcon icon(::CreateIconFromResourceEx(image.data() + kIcoImageOffset, kIcoImageSize, TRUE, 0x00030000,
-                                            kIconSize, kIconSize, LR_DEFAULTCOLOR));
+int TrayIcon::IconSize() { return TraySmallIconSize(); }
+
+bool TrayIcon::PublishIcon(const Canvas& face) {
+  OwnedIcon icon = OpaqueIcon(face);
   if (!icon) return false;
-  // On a scaled display the shell shows a larger small icon: give it one, sharp, not stretched.
-  const int size = SmallIconSize();
-  if (size > kIconSize) {
-    if (OwnedIcon scaled = ScaledIcon(icon.Get(), kIconSize, size)) icon = std::move(scaled);
-  }
   // The shell keeps its own copy of an icon it was given, so the old one can go.
   icon_ = std::move(icon);
   return true;

@@ -28,7 +28,8 @@ class TrayIcon : public TrayPort {
   HWND Window() const { return hwnd_; }
   HICON Icon() const { return icon_.Get(); }
 
-  bool PublishIcon(const IcoBytes& bytes) override;
+  int IconSize() override;
+  bool PublishIcon(const Canvas& face) override;
   bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override;
 
  private:

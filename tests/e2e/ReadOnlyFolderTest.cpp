@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 
-#include "common/core/IconComposer.h"
 #include "resources/preference_ids.h"
 #include "tests/e2e/AgentDriver.h"
 #include "tests/e2e/PreferenceProgram.h"
@@ -23,18 +22,6 @@ LRESULT CALLBACK Shell(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
-// Whether the record ends with the bits of the icon of `percent` (blue, green, red, 0 per pixel,
-// top row first) at the size of small icons on one of the display scales.
-bool TrayShows(std::int16_t percent) {
-  for (int size : {16, 20, 24, 32}) {
-    std::string bits;
-    for (std::uint32_t c : ScaleCanvas(ComposeIcon(MainSettings{}, percent, nullptr, false), size)) {
-      bits += {static_cast<char>(c >> 16), static_cast<char>(c >> 8), static_cast<char>(c), '\0'};
-    }
-    if (g_tray.ends_with(bits)) return true;
-  }
-  return false;
-}
 
 TEST(ReadOnlyFolder, TheProgressStillShowsAndEachProgramSaysOnceWhatIsWrong) {
   const wchar_t* given = _wgetenv(L"VANTOR_READONLY_FOLDER");
@@ -59,7 +46,7 @@ TEST(ReadOnlyFolder, TheProgressStillShowsAndEachProgramSaysOnceWhatIsWrong) {
   for (const auto& [width, percent] : steps) {
     if (percent == 88) CloseMessageBox(box);
     agent.SetWidth(width);
-    EXPECT_TRUE(WaitUntil([&] { return TrayShows(percent); }, 4000)) << percent;
+    EXPECT_TRUE(WaitUntil([&] { return RecordCarries(g_tray, percent, ShellIconSize()); }, 4000)) << percent;
     EXPECT_EQ(::IsWindow(box) != FALSE, percent < 88) << percent;
   }
   box = vantor.WaitForMessageBox(p, 1500);

@@ -22,6 +22,7 @@ struct TrayCall {
   DWORD message = 0;
   std::uint32_t id = 0, flags = 0, callback = 0;
   std::wstring tip, info, title;
+  std::string record;  // the whole record, the icon's bits last
 };
 
 std::vector<TrayCall> g_calls;
@@ -39,6 +40,7 @@ LRESULT CALLBACK ShellProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     const auto* data = static_cast<const BYTE*>(copy->lpData);
     TrayCall call;
     call.message = static_cast<DWORD>(copy->dwData);
+    call.record.assign(reinterpret_cast<const char*>(data), copy->cbData);
     if (copy->cbData >= 16) {
       const auto* words = reinterpret_cast<const std::uint32_t*>(data);
       call.id = words[1];
@@ -125,6 +127,8 @@ TEST_F(StoryTest, OneProgressStepFromTheBarToTheTrayTheSoundsAndTheCapture) {
   }, 3000)) << "the tray record carries the tooltip; seen: " << testing::PrintToString(Tips());
   for (const auto& call : g_calls) {
     if (call.message != NIM_MODIFY || call.tip != tip) continue;
+    // The face drawn at the size the shell shows it (24 x 24 at 150 %), not a smaller one stretched.
+    EXPECT_TRUE(RecordCarries(call.record, 37, ShellIconSize())) << ShellIconSize();
     EXPECT_EQ(call.flags & NIF_INFO, static_cast<std::uint32_t>(NIF_INFO)) << "with a balloon";
     EXPECT_EQ(call.title, L"Vantor");
     EXPECT_EQ(call.info, tip);

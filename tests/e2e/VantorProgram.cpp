@@ -4,6 +4,9 @@
 
 #include <shellapi.h>
 
+#include "common/core/IconComposer.h"
+#include "common/win/Handle.h"
+
 namespace vantor::test {
 
 VantorProgram::VantorProgram() {
@@ -59,6 +62,23 @@ std::wstring MessageText(HWND box) {
 }
 
 void CloseMessageBox(HWND box) { ::PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+int ShellIconSize() {
+  ::SetProcessDPIAware();
+  return ::MulDiv(16, ::GetDeviceCaps(ScreenDc().Get(), LOGPIXELSY), 96);
+}
+
+bool RecordCarries(const std::string& record, std::int16_t percent, int size) {
+  std::string bits;
+  const Canvas face = ComposeIcon(MainSettings{}, percent, nullptr, false, size);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const std::uint32_t c = face.Pixel(x, y);
+      bits += {static_cast<char>(c >> 16), static_cast<char>(c >> 8), static_cast<char>(c), '\xFF'};
+    }
+  }
+  return record.ends_with(bits);
+}
 
 bool TrayHolds(HWND window) {
   NOTIFYICONDATAW data{};

@@ -1,6 +1,7 @@
 // Vantor.exe run for real in a fresh program folder of its own.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "tests/support/Harness.h"
@@ -36,5 +37,11 @@ std::wstring MessageText(HWND box);
 void CloseMessageBox(HWND box);
 // Whether the notification area holds the icon (window, id 1): modifying it succeeds only then.
 bool TrayHolds(HWND window);
+// The size of a small icon on this display: 16, 20, 24, 32 at 100 to 200 %.
+int ShellIconSize();
+// Whether a notification-area record that Wine hands to the shell (WM_COPYDATA) carries the
+// default icon of `percent` drawn at `size` pixels: Wine sends the colour bits last, blue,
+// green, red and alpha per pixel, top row first.
+bool RecordCarries(const std::string& record, std::int16_t percent, int size);
 
 }  // namespace vantor::test

@@ -184,6 +184,7 @@ class FakeIconWindow : public IconWindowPort {
   std::int32_t WindowHeight() override { return 16; }
   int ScreenDpi() override { return dpi; }
   std::vector<MonitorArea> Monitors() override { return monitors; }
+  int FaceSize() override { return faceSize; }
   void ShowCanvas(const Canvas& c) override { canvas = c; }
   void SetIconWindowTip(const std::wstring& text) override { windowTip = text; }
   void DragWindow() override {
@@ -194,7 +195,7 @@ class FakeIconWindow : public IconWindowPort {
   int topMode = -1;
   bool visible = false, sized = false;
   std::int32_t left = 0, top = 0;
-  int dpi = 96;
+  int dpi = 96, faceSize = kIconSize;
   std::vector<MonitorArea> monitors;
   Canvas canvas;
   std::wstring windowTip;
@@ -204,8 +205,9 @@ class FakeIconWindow : public IconWindowPort {
 // The notification area as a list of calls, and the icon last published.
 class FakeTray : public TrayPort {
  public:
-  bool PublishIcon(const IcoBytes& bytes) override {
-    published = bytes;
+  int IconSize() override { return iconSize; }
+  bool PublishIcon(const Canvas& face) override {
+    published = face;
     return true;
   }
   bool NotifyIcon(NotifyMode mode, const NotifyRecord& record) override {
@@ -221,7 +223,8 @@ class FakeTray : public TrayPort {
     return out;
   }
 
-  std::optional<IcoBytes> published;
+  int iconSize = kIconSize;
+  std::optional<Canvas> published;
   std::vector<std::pair<NotifyMode, NotifyRecord>> calls;
 };
 

@@ -40,9 +40,9 @@ class StationTest : public ::testing::Test, public test::StationFakes {
     for (int i = 0; i < n; ++i) station.timMain_Timer();
   }
   // The icon at `percent` as the settings draw it: plain, or the face of an agent backing off.
-  Canvas Face(std::int16_t percent, bool backingOff = false) {
+  Canvas Face(std::int16_t percent, bool backingOff = false, int size = kIconSize) {
     return ComposeIcon(station.Settings(), percent, station.IconPicture() ? &*station.IconPicture() : nullptr,
-                       backingOff);
+                       backingOff, size);
   }
   // Whether a change would show a balloon now (with balloons on: only once start-up has ended).
   bool Balloons() { return (station.TrayRecord(L"").flags & kNifInfo) != 0; }

@@ -9,20 +9,36 @@ class StationIconTest : public StationTest {
   std::vector<std::uint8_t> TempIco() { return iconFile.files[Path(kTempIco)]; }
 };
 
-TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesIt) {
+TEST_F(StationIconTest, AChangeWritesTheIconFileAndPublishesEachPlacesFaceAtItsOwnSize) {
   processes.table = {{4, L"System"}, {kAgent, L"ud_ligfit_Release.exe"}};
+  tray.iconSize = 24;  // the taskbar at 150 %, the icon window on a monitor at 100 %
   station.Form_Load();
   StartAgent(84);
   tray.calls.clear();
   station.timMain_Timer();
   ASSERT_EQ(iconWindow.windowTip, L"Vantor \r\nLigandFit \r\n37%");
-  const Canvas expected = Face(37);
-  EXPECT_EQ(iconWindow.canvas, expected);
-  const IcoBytes bytes = EncodeIco(expected);
+  EXPECT_EQ(iconWindow.canvas, Face(37));
+  EXPECT_EQ(tray.published, Face(37, false, 24));
+  const IcoBytes bytes = EncodeIco(Face(37));
   EXPECT_EQ(TempIco(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   const auto modified = tray.Calls(NotifyMode::Modify);
   ASSERT_EQ(modified.size(), 1u);
   EXPECT_EQ(modified[0].tip, L"Vantor \r\nLigandFit \r\n37%");
+  // Scaling changes, one after another: the sizes the ports then give, the faces drawn, and
+  // whether the shell is handed the new icon. Sizes no icon has take the nearest one.
+  struct Case { int tray, window, trayFace, windowFace; bool told; };
+  const Case changes[] = {{24, 16, 24, 16, false}, {20, 20, 20, 20, true}, {32, 24, 32, 24, true},
+                          {32, 24, 32, 24, false}, {0, 80, 16, 64, true}};
+  for (const Case& c : changes) {
+    tray.calls.clear();
+    tray.iconSize = c.tray;
+    iconWindow.faceSize = c.window;
+    station.OnScalingChanged();
+    EXPECT_EQ(tray.published, Face(37, false, c.trayFace)) << c.tray;
+    EXPECT_EQ(iconWindow.canvas, Face(37, false, c.windowFace)) << c.window;
+    EXPECT_EQ(tray.Calls(NotifyMode::Modify).size(), c.told ? 1u : 0u) << c.tray << " " << c.window;
+  }
+  EXPECT_EQ(TempIco(), std::vector<std::uint8_t>(bytes.begin(), bytes.end())) << "temp.ico stays 16 x 16";
 }
 
 TEST_F(StationIconTest, ALongerIconFileKeepsItsTail) {

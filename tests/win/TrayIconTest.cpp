@@ -7,6 +7,7 @@
 #include "common/core/IcoFile.h"
 #include "common/win/Dib.h"
 #include "common/win/Dpi.h"
+#include "common/win/Handle.h"
 #include "common/win/Windows.h"
 #include "common/win/WinPicture.h"
 #include "station/win/TrayIcon.h"
@@ -19,8 +20,8 @@
 namespace vantor {
 namespace {
 
-// The pixels of an icon as drawn on a white square bitmap of its size, as colour words.
-std::vector<std::uint32_t> Rendered(HICON icon, int size) {
+// The pixels of an icon as drawn on a square bitmap of its size filled with `behind`, as colour words.
+std::vector<std::uint32_t> Rendered(HICON icon, int size, int behind) {
   HDC screen = ::GetDC(nullptr);
   HDC dc = ::CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -29,7 +30,7 @@ std::vector<std::uint32_t> Rendered(HICON icon, int size) {
   HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = ::SelectObject(dc, bitmap);
   RECT all{0, 0, size, size};
-  ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(behind)));
   ::DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   ::GdiFlush();
   const auto* p = static_cast<const std::uint32_t*>(bits);
@@ -51,24 +52,28 @@ class TrayIconTest : public ::testing::Test {
   std::wstring ico = folder / L"temp.ico";
 };
 
-TEST_F(TrayIconTest, TheIconFilesBytesArePublishedAsTheCanvas) {
+TEST_F(TrayIconTest, EachFaceIsPublishedAtItsOwnSizeAndOpaque) {
+  // The shell's small-icon size on this bed's display: 16, 20, 24, 32 at 100 to 200 %.
+  ::SetProcessDPIAware();
+  const int dpi = ::GetDeviceCaps(ScreenDc().Get(), LOGPIXELSY);
+  EXPECT_EQ(tray.IconSize(), ::MulDiv(16, dpi, 96)) << dpi << " DPI";
   MainSettings look;
   look.ColorBack = 0x204060;
-  const Canvas canvas = ComposeIcon(look, 37, nullptr, true);
-  ASSERT_TRUE(iconFile.WriteIconFile(ico, EncodeIco(canvas)));
-  EXPECT_EQ(test::ReadBytes(ico).size(), kIcoFileSize);
-  ASSERT_TRUE(tray.PublishIcon(EncodeIco(canvas)));
-  ICONINFO info{};
-  ASSERT_TRUE(::GetIconInfo(tray.Icon(), &info));
-  BITMAP color{};
-  ::GetObjectW(info.hbmColor, sizeof(color), &color);
-  // The size the shell shows small icons at (16 at 96 DPI), scaled by whole pixels.
-  const int size = SmallIconSize();
-  EXPECT_EQ(color.bmWidth, size);
-  EXPECT_EQ(color.bmHeight, size);
-  ::DeleteObject(info.hbmColor);
-  ::DeleteObject(info.hbmMask);
-  EXPECT_EQ(Rendered(tray.Icon(), size), ScaleCanvas(canvas, size));
+  for (int size : {16, 20, 24, 32, 48}) {
+    const Canvas canvas = ComposeIcon(look, 37, nullptr, true, size);
+    ASSERT_TRUE(tray.PublishIcon(canvas));
+    ICONINFO info{};
+    ASSERT_TRUE(::GetIconInfo(tray.Icon(), &info));
+    BITMAP color{};
+    ::GetObjectW(info.hbmColor, sizeof(color), &color);
+    EXPECT_EQ(color.bmWidth, size);
+    EXPECT_EQ(color.bmHeight, size);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    // Nothing behind it shows through, whatever lies behind.
+    EXPECT_EQ(Rendered(tray.Icon(), size, WHITE_BRUSH), ScaleCanvas(canvas, size)) << size;
+    EXPECT_EQ(Rendered(tray.Icon(), size, BLACK_BRUSH), ScaleCanvas(canvas, size)) << size;
+  }
 }
 
 TEST_F(TrayIconTest, ALongerFileKeepsItsTail) {
@@ -80,10 +85,8 @@ TEST_F(TrayIconTest, ALongerFileKeepsItsTail) {
   EXPECT_EQ(bytes[958], '\x5A');
 }
 
-TEST_F(TrayIconTest, UnwritableFilesAndBytesThatAreNoIconFail) {
+TEST_F(TrayIconTest, AnUnwritableIconFileFails) {
   EXPECT_FALSE(iconFile.WriteIconFile(folder / L"missing\\temp.ico", EncodeIco(Canvas())));
-  EXPECT_FALSE(tray.PublishIcon(IcoBytes{}));
-  EXPECT_EQ(tray.Icon(), nullptr);
 }
 
 TEST_F(TrayIconTest, EveryReplacedIconIsReleased) {
@@ -91,7 +94,7 @@ TEST_F(TrayIconTest, EveryReplacedIconIsReleased) {
   ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof(before));
   HICON previous = nullptr;
   for (int i = 0; i < 1000; ++i) {
-    ASSERT_TRUE(tray.PublishIcon(EncodeIco(Canvas(0x00FF00))));
+    ASSERT_TRUE(tray.PublishIcon(Canvas(0x00FF00)));
     if (previous) {
       ICONINFO info{};
       ASSERT_FALSE(::GetIconInfo(previous, &info)) << "icon " << i << " was not released";
@@ -104,7 +107,7 @@ TEST_F(TrayIconTest, EveryReplacedIconIsReleased) {
 }
 
 TEST_F(TrayIconTest, AddModifyAndDeleteSucceed) {
-  ASSERT_TRUE(tray.PublishIcon(EncodeIco(Canvas(0xFF0000))));
+  ASSERT_TRUE(tray.PublishIcon(Canvas(0xFF0000)));
   NotifyRecord record;
   record.tip = L"Vantor \r\nNo task \r\n0%";
   EXPECT_TRUE(tray.NotifyIcon(NotifyMode::Add, record));
