@@ -11,6 +11,9 @@ std::size_t Index(int x, int y, int width) {
   return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
 }
 
+// The source pixel under the centre of target pixel t when `from` pixels become `to`.
+int SourceOf(int t, int from, int to) { return static_cast<int>((2LL * t + 1) * from / (2LL * to)); }
+
 }  // namespace
 
 Picture::Picture(int width, int height, std::uint32_t colour)
@@ -70,7 +73,11 @@ void Canvas::DrawBox(int x1, int y1, int x2, int y2, std::uint32_t colour) {
 }
 
 void Canvas::CopyFrom(const Picture& source, int x, int y, int width, int height) {
-  if (width <= 0 || height <= 0) return;
+  CopyScaled(source, size_, x, y, width, height);
+}
+
+void Canvas::CopyScaled(const Picture& source, int from, int x, int y, int width, int height) {
+  if (width <= 0 || height <= 0 || from <= 0) return;
   // Limit the loops to the canvas in 64 bits: x + width may exceed the int range.
   const int left = std::max(x, 0);
   const int top = std::max(y, 0);
@@ -78,7 +85,8 @@ void Canvas::CopyFrom(const Picture& source, int x, int y, int width, int height
   const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(y) + height, size_));
   for (int py = top; py < bottom; ++py) {
     for (int px = left; px < right; ++px) {
-      if (source.Contains(px, py)) SetPixel(px, py, source.Pixel(px, py));
+      const int sx = SourceOf(px, from, size_), sy = SourceOf(py, from, size_);
+      if (source.Contains(sx, sy)) SetPixel(px, py, source.Pixel(sx, sy));
     }
   }
 }
@@ -88,7 +96,7 @@ std::vector<std::uint32_t> ScaleByWholePixels(const std::vector<std::uint32_t>& 
     throw std::invalid_argument("not a square of that size");
   }
   std::vector<int> source(static_cast<std::size_t>(to));
-  for (int t = 0; t < to; ++t) source[static_cast<std::size_t>(t)] = (2 * t + 1) * from / (2 * to);
+  for (int t = 0; t < to; ++t) source[static_cast<std::size_t>(t)] = SourceOf(t, from, to);
   std::vector<std::uint32_t> scaled(static_cast<std::size_t>(to) * static_cast<std::size_t>(to));
   for (int y = 0; y < to; ++y) {
     for (int x = 0; x < to; ++x) {

@@ -63,6 +63,10 @@ class Canvas {
   // rectangle reaches beyond the picture, there is no source pixel and the canvas pixel
   // keeps its colour; where it reaches beyond the canvas, the pixel is dropped.
   void CopyFrom(const Picture& source, int x, int y, int width, int height);
+  // The same with the top-left `from` x `from` square of `source` stretched over the whole
+  // canvas as ScaleByWholePixels stretches an image: each canvas pixel takes the source pixel
+  // under its centre. CopyFrom is this with `from` the canvas's own size.
+  void CopyScaled(const Picture& source, int from, int x, int y, int width, int height);
 
   bool operator==(const Canvas&) const = default;
 

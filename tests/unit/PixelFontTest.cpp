@@ -64,5 +64,38 @@ TEST(PixelFont, NegativeNumbersPutAMinusInTheSignPosition) {
   EXPECT_EQ(PrintNumber(printed, INT_MIN, 0, 0, kInk), kSignAdvance + 10 * kDigitAdvance);
 }
 
+// Each ink pixel lies in a full square of ink as wide as the set's stroke, and in none wider.
+TEST(PixelFont, EveryDesignedSetDrawsStrokesOfOneWidth) {
+  for (const PixelFont& font : DesignedFonts()) {
+    const int s = font.stroke;
+    for (int d = 0; d < 10; ++d) {
+      Canvas glyph(kPaper, kMaxIconSize);
+      DrawDigit(glyph, d, 1, 1 - font.top, kInk, font);
+      auto full = [&](int x, int y, int n) {  // whether the n x n square from (x, y) is all ink
+        for (int i = 0; i < n * n; ++i) if (x < 0 || y < 0 || glyph.Pixel(x + i % n, y + i / n) != kInk) return false;
+        return true;
+      };
+      for (int y = 0; y <= font.height + 1; ++y) {
+        for (int x = 0; x <= font.width + 1; ++x) {
+          bool inStroke = !full(x, y, 1);
+          for (int j = 0; j < s * s; ++j) inStroke = inStroke || full(x - j % s, y - j / s, s);
+          EXPECT_TRUE(inStroke && !full(x, y, s + 1)) << font.size << " px: " << d << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+TEST(PixelFont, AnIconTakesTheLargestDesignedSetThatFitsAWholeNumberOfTimes) {
+  const std::vector<int> cases[] = {  // icon size, designed size, scale, margin
+      {16, 16, 1, 0}, {17, 16, 1, 1}, {20, 20, 1, 0}, {28, 24, 1, 2}, {31, 24, 1, 4}, {32, 32, 1, 0},
+      {40, 20, 2, 0}, {47, 20, 2, 4}, {48, 24, 2, 0}, {60, 20, 3, 0}, {63, 20, 3, 2}, {64, 32, 2, 0}};
+  for (const auto& c : cases) {
+    const FontScale chosen = FontForIcon(c[0]);
+    EXPECT_EQ(std::vector<int>({c[0], chosen.font->size, chosen.scale, chosen.margin}), c);
+  }
+  EXPECT_THROW(FontForIcon(kMaxIconSize + 1), std::invalid_argument);
+}
+
 }  // namespace
 }  // namespace vantor
