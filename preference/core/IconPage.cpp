@@ -51,8 +51,8 @@ void ForgetPicture(MainSettings& settings) {
   settings.IconPicture.clear();
 }
 
-Canvas DrawPreview(const MainSettings& settings, const Picture* picture) {
-  return ComposeIcon(settings, kPreviewPercent, picture, false);
+Canvas DrawPreview(const MainSettings& settings, const Picture* picture, int size) {
+  return ComposeIcon(settings, kPreviewPercent, picture, false, size);
 }
 
 }  // namespace vantor::preference

@@ -47,7 +47,8 @@ inline bool DblClickShowsAgent(std::int16_t value) { return value != 0; }
 // A stored picture that could not be loaded: both picture options off, the path forgotten.
 void ForgetPicture(MainSettings& settings);
 
-// The preview: the monitor's icon for 50 percent with the same settings and picture.
-Canvas DrawPreview(const MainSettings& settings, const Picture* picture);
+// The preview: the monitor's icon for 50 percent with the same settings and picture, drawn
+// at `size` pixels as the monitor draws it there.
+Canvas DrawPreview(const MainSettings& settings, const Picture* picture, int size = kIconSize);
 
 }  // namespace vantor::preference

@@ -2,8 +2,10 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 
 #include "common/win/CanvasPainter.h"
+#include "common/win/Dpi.h"
 #include "common/win/WinPicture.h"
 #include "preference/core/IconPage.h"
 #include "preference/win/FileDialogs.h"
@@ -39,7 +41,12 @@ void IconPageView::Attach(HWND page) {
   }
   ::MoveWindow(Item(IDC_ShapeColor), 0, 0, Scaled(kMarkerWidth), Scaled(kMarkerHeight), FALSE);
   ::ShowWindow(Item(IDC_ShapeColor), SW_HIDE);
-  preview_ = preference::DrawPreview(settings_, nullptr);
+  preview_ = preference::DrawPreview(settings_, nullptr, FaceSize());
+}
+
+// The icon as the monitor shows it at this window's DPI: 16 pixels at 100 %, 24 at 150 %.
+int IconPageView::FaceSize() const {
+  return std::clamp(::MulDiv(kIconSize, DpiOfWindow(page_), 96), kIconSize, kMaxIconSize);
 }
 
 void IconPageView::MoveMarker(int index) {
@@ -144,7 +151,7 @@ void IconPageView::ShowPaletteColour(int index, std::int32_t colour) {
 }
 
 void IconPageView::DrawPreview() {
-  preview_ = preference::DrawPreview(settings_, picture_ ? &*picture_ : nullptr);
+  preview_ = preference::DrawPreview(settings_, picture_ ? &*picture_ : nullptr, FaceSize());
   ::InvalidateRect(Item(IDC_PicPreview), nullptr, FALSE);
   ::InvalidateRect(Item(IDC_PicPreviewSmall), nullptr, FALSE);
 }
@@ -152,8 +159,9 @@ void IconPageView::DrawPreview() {
 void IconPageView::PaintCanvas(HDC dc, const RECT& rect, bool enlarged) const {
   ::FillRect(dc, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  int size = kIconSize;
-  if (enlarged) size = (width < height ? width : height) / kIconSize * kIconSize;
+  // The face as it is, or enlarged by whole pixels to fill the larger box.
+  int size = preview_.Size();
+  if (enlarged) size = std::max((width < height ? width : height) / size, 1) * size;
   vantor::PaintCanvas(dc, preview_, rect.left, rect.top, size);
 }
 

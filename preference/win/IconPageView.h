@@ -42,6 +42,7 @@ class IconPageView : public PageView {
   void ImageSwitch(int control, bool MainSettings::*flag);
   void MoveMarker(int index);
   void PaintCanvas(HDC dc, const RECT& rect, bool enlarged) const;
+  int FaceSize() const;
 
   MainSettings& settings_;
   FilePort& files_;

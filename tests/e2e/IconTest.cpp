@@ -6,6 +6,8 @@
 #include "common/core/Canvas.h"
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
+#include "common/win/Dib.h"
+#include "tests/e2e/PreferenceProgram.h"
 #include "tests/e2e/VantorProgram.h"
 
 namespace vantor::test {
@@ -105,6 +107,58 @@ TEST_F(IconTest, TheIconWindowShowsTheIconAtItsSavedPlace) {
   const std::string ini = ReadBytes(vantor.File(L"Vantor.ini"));
   EXPECT_NE(ini.find("top=150\r\nleft=300\r\n"), std::string::npos) << ini;
   EXPECT_NE(ini.find("window=1\r\ntasktray=0\r\n"), std::string::npos) << ini;
+}
+
+// Whether the screen shows `face` whole, every pixel its own, somewhere inside `window`.
+bool ScreenShows(HWND window, const Canvas& face) {
+  RECT rect{};
+  if (!window || !::GetWindowRect(window, &rect)) return false;
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top, size = face.Size();
+  if (width < size || height < size) return false;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  ::GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  const auto at = [&](int x, int y) { return SwapRedAndBlue(pixels[y * width + x] & 0xFFFFFF); };
+  bool found = false;
+  for (int top = 0; !found && top + size <= height; ++top) {
+    for (int left = 0; !found && left + size <= width; ++left) {
+      found = true;
+      for (int i = 0; found && i < size * size; ++i) found = at(left + i % size, top + i / size) == face.Pixel(i % size, i / size);
+    }
+  }
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return found;
+}
+
+TEST_F(IconTest, TheTrayShowsTheFaceOfItsSizeWholeAndOpaque) {
+  StartAgent(84);
+  Process p = vantor.Start();
+  ASSERT_LE(WaitForIcon(IcoOf(37), 5000), 5000u);
+  // Without a desktop shell, Wine 10 shows the icons in a taskbar window of its own, Wine 8 in
+  // a window with one child per icon.
+  const Canvas face = ComposeIcon(MainSettings{}, 37, nullptr, false, ShellIconSize());
+  HWND tray = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    if (ScreenShows(tray = ::FindWindowW(L"Shell_TrayWnd", nullptr), face)) return true;
+    tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
+    for (HWND icon = nullptr; tray && (icon = ::FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr));) {
+      if (ScreenShows(icon, face)) return true;
+    }
+    return false;
+  }, 5000)) << "no tray icon shows the " << face.Size() << "-pixel face, every pixel its own";
+  const wchar_t* shots = _wgetenv(L"VANTOR_SCREENSHOTS");
+  if (tray && shots && *shots) SaveWindowPicture(tray, std::wstring(shots) + L"\\tray.bmp");
+  EXPECT_TRUE(vantor.Exit(p));
 }
 
 TEST_F(IconTest, BackingOffBlinksBetweenTheTwoIcons) {
