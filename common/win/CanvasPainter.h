@@ -1,5 +1,5 @@
-// Drawing the 16 x 16 icon canvas on a window, scaled by whole pixels to a square of `size`
-// pixels.
+// Drawing an icon canvas on a window as a square of `size` pixels: as it is where the sizes
+// agree, otherwise scaled by whole pixels (an enlarged preview).
 #pragma once
 
 #include "common/win/Windows.h"
