@@ -30,6 +30,20 @@ void BM_ComposeAndEncodeIcon(benchmark::State& state) {
 }
 BENCHMARK(BM_ComposeAndEncodeIcon);
 
+// A face at the size a scaled display shows it, drawn for the tray or the icon window beside
+// the 16-pixel one at every change.
+void BM_ComposeFaceAtSize(benchmark::State& state) {
+  const MainSettings settings;
+  const int size = static_cast<int>(state.range(0));
+  std::int16_t percent = 37;
+  for (auto _ : state) {
+    Canvas face = ComposeIcon(settings, percent, nullptr, false, size);
+    benchmark::DoNotOptimize(face);
+    percent = static_cast<std::int16_t>(percent == 37 ? 38 : 37);
+  }
+}
+BENCHMARK(BM_ComposeFaceAtSize)->Arg(16)->Arg(20)->Arg(24)->Arg(32)->Arg(48);
+
 void BM_ParseThreeSchedules(benchmark::State& state) {
   // The alarm list and the two capture lists as a user fills them.
   const std::wstring alarm = L"10,25,50,75,90,99,;,";

@@ -31,6 +31,7 @@ void Station::Form_Load() {
   // What goes wrong during start-up is told once the progress shows and the ticks run: a
   // message never holds up the tray icon or the icon window.
   reports_.HoldReports();
+  trayIconSize_ = tray_.IconSize();  // the first icon is drawn at the tray's size, however start-up ends
   try {
     StartupDone = false;
     LoadSettings();
@@ -51,7 +52,6 @@ void Station::Form_Load() {
     LinksStamp.Prime(files_, ini_.Path(kLinksLst));
     notifications_.PrimeSaveWatch();
     petitLink();
-    trayIconSize_ = tray_.IconSize();
     ChangeIcon();
     places_.LoadWindowState();
     ApplyDisplayMode();
