@@ -6,7 +6,6 @@
 #include "common/core/Canvas.h"
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
-#include "common/win/Dib.h"
 #include "tests/e2e/PreferenceProgram.h"
 #include "tests/e2e/VantorProgram.h"
 
@@ -115,17 +114,10 @@ bool ScreenShows(HWND window, const Canvas& face) {
   if (!window || !::GetWindowRect(window, &rect)) return false;
   const int width = rect.right - rect.left, height = rect.bottom - rect.top, size = face.Size();
   if (width < size || height < size) return false;
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  ::GdiFlush();
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  const auto at = [&](int x, int y) { return SwapRedAndBlue(pixels[y * width + x] & 0xFFFFFF); };
+  const MemoryBitmap copy(width, height);
+  ::BitBlt(copy.Dc(), 0, 0, width, height, ScreenDc().Get(), rect.left, rect.top, SRCCOPY);
+  const std::vector<std::uint32_t> pixels = copy.Pixels();
+  const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; };
   bool found = false;
   for (int top = 0; !found && top + size <= height; ++top) {
     for (int left = 0; !found && left + size <= width; ++left) {
@@ -133,10 +125,6 @@ bool ScreenShows(HWND window, const Canvas& face) {
       for (int i = 0; found && i < size * size; ++i) found = at(left + i % size, top + i / size) == face.Pixel(i % size, i / size);
     }
   }
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
   return found;
 }
 

@@ -2,10 +2,28 @@
 
 #include <tlhelp32.h>
 
+#include "common/win/Dib.h"
+
 #include <fstream>
 #include <iterator>
 
 namespace vantor::test {
+
+MemoryBitmap::MemoryBitmap(int width, int height)
+    : width_(width), height_(height), dc_(::CreateCompatibleDC(ScreenDc().Get())),
+      bitmap_([&] {
+        const BITMAPINFO info = TopDownBitmapInfo(width, height, 32);
+        return ::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+      }()),
+      selected_(dc_.Get(), bitmap_.Get()) {}
+
+std::vector<std::uint32_t> MemoryBitmap::Pixels() const {
+  ::GdiFlush();
+  const auto* p = static_cast<const std::uint32_t*>(bits_);
+  std::vector<std::uint32_t> pixels(p, p + static_cast<std::ptrdiff_t>(width_) * height_);
+  for (std::uint32_t& c : pixels) c = SwapRedAndBlue(c);
+  return pixels;
+}
 
 std::wstring BinFolder() {
   wchar_t buffer[MAX_PATH * 4];

@@ -3,6 +3,7 @@
 
 #include "common/win/Windows.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -60,6 +61,22 @@ void EndProcessesNamed(const std::wstring& name);
 std::wstring WindowText(HWND window);
 // The texts of all child windows, in order.
 std::vector<std::wstring> ChildTexts(HWND window);
+
+// A 32-bit bitmap selected into a memory DC, to draw or copy into and read back.
+class MemoryBitmap {
+ public:
+  MemoryBitmap(int width, int height);
+  HDC Dc() const { return dc_.Get(); }
+  // Its pixels as colour words (red in the low byte), top row first.
+  std::vector<std::uint32_t> Pixels() const;
+
+ private:
+  int width_, height_;
+  void* bits_ = nullptr;
+  OwnedMemoryDc dc_;
+  OwnedBitmap bitmap_;
+  Selected selected_;
+};
 
 std::string ReadBytes(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::string& bytes);

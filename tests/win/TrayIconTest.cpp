@@ -22,25 +22,11 @@ namespace {
 
 // The pixels of an icon as drawn on a square bitmap of its size filled with `behind`, as colour words.
 std::vector<std::uint32_t> Rendered(HICON icon, int size, int behind) {
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(dc, bitmap);
+  const test::MemoryBitmap bitmap(size, size);
   RECT all{0, 0, size, size};
-  ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(behind)));
-  ::DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-  ::GdiFlush();
-  const auto* p = static_cast<const std::uint32_t*>(bits);
-  std::vector<std::uint32_t> pixels(p, p + size * size);
-  for (std::uint32_t& c : pixels) c = SwapRedAndBlue(c);
-  ::SelectObject(dc, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(dc);
-  ::ReleaseDC(nullptr, screen);
-  return pixels;
+  ::FillRect(bitmap.Dc(), &all, static_cast<HBRUSH>(::GetStockObject(behind)));
+  ::DrawIconEx(bitmap.Dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  return bitmap.Pixels();
 }
 
 class TrayIconTest : public ::testing::Test {
