@@ -6,6 +6,7 @@
 #include "common/core/Canvas.h"
 #include "common/core/IconComposer.h"
 #include "common/core/IcoFile.h"
+#include "common/win/Dpi.h"
 #include "tests/e2e/PreferenceProgram.h"
 #include "tests/e2e/VantorProgram.h"
 
@@ -83,6 +84,13 @@ TEST_F(IconTest, TheIconWindowShowsTheIconAtItsSavedPlace) {
   Process p = vantor.Start();
   ASSERT_LE(WaitForIcon(IcoOf(100), 5000), 5000u);
   HWND station = vantor.StationWindow(p);
+  // Aware of each monitor's scaling, so that the system tells it when that changes (WM_DPICHANGED).
+  using Awareness = int(WINAPI*)(void*);
+  const auto awareness = reinterpret_cast<Awareness>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetAwarenessFromDpiAwarenessContext")));
+  if (awareness && WindowDpi(station)) {
+    EXPECT_EQ(awareness(WindowDpi(station)), 2) << "per monitor";
+  }
   RECT rect{};
   ASSERT_TRUE(WaitUntil([&] {
     ::GetWindowRect(station, &rect);
