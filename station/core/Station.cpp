@@ -31,7 +31,7 @@ void Station::Form_Load() {
   // What goes wrong during start-up is told once the progress shows and the ticks run: a
   // message never holds up the tray icon or the icon window.
   reports_.HoldReports();
-  trayIconSize_ = tray_.IconSize();  // the first icon is drawn at the tray's size, however start-up ends
+  OnScalingChanged();  // the tray's size for the first icon, however start-up ends
   try {
     StartupDone = false;
     LoadSettings();

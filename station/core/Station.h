@@ -96,6 +96,9 @@ class Station {
   void ChangeIconBackin();
   void SysTrayIcon(const std::wstring& tip, NotifyMode mode);
   NotifyRecord TrayRecord(const std::wstring& tip) const;
+  // The record without a balloon: what the tray is told when no progress is news.
+  NotifyRecord QuietTrayRecord(const std::wstring& tip) const;
+  NotifyRecord QuietTrayRecord() const { return QuietTrayRecord(TooltipText()); }
   std::wstring TooltipText() const;
   std::wstring PlainTooltipText() const;
 
@@ -202,10 +205,11 @@ class Station {
   bool menuOpen_ = false;
   std::optional<Picture> picture_;
   FailOnce iconWrite_;
-  // The faces last shown: the backing-off variant or not, and the two sizes (0: none yet).
+  // The faces last shown: the backing-off variant or not, the tray's size as last read (the
+  // size its face has), and the icon window's (0: no face shown yet).
   bool backingOffFace_ = false;
   int trayIconSize_ = kIconSize;
-  int shownTraySize_ = 0, shownWindowSize_ = 0;
+  int shownWindowSize_ = 0;
   // Change detection of the two settings files.
   ChangeStamp VantorIniStamp;
   ChangeStamp LinksStamp;

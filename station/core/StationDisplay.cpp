@@ -106,9 +106,7 @@ void Station::OnDisplayChange() {
 void Station::OnTaskbarCreated() {
   OnScalingChanged();  // the new taskbar may sit on a monitor of another scaling
   if (!places_.TrayChecked()) return;
-  NotifyRecord record = TrayRecord(TooltipText());
-  record.flags &= ~(kNifInfo | kNifRealtime);  // coming back after a shell restart is no news
-  tray_.NotifyIcon(NotifyMode::Add, record);
+  tray_.NotifyIcon(NotifyMode::Add, QuietTrayRecord());  // coming back after a shell restart is no news
 }
 
 }  // namespace vantor

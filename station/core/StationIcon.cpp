@@ -57,26 +57,22 @@ void Station::ShowFaces(const Canvas& small) {
   const Canvas window = faceAt(iconWindow_.FaceSize());
   iconWindow_.ShowCanvas(window);
   shownWindowSize_ = window.Size();
-  const Canvas tray = IconSizeOf(trayIconSize_) == window.Size() ? window : faceAt(trayIconSize_);
+  const Canvas tray = trayIconSize_ == window.Size() ? window : faceAt(trayIconSize_);
   Skipping([&] { tray_.PublishIcon(tray); });
-  shownTraySize_ = tray.Size();
 }
 
 void Station::OnScalingChanged() {
-  trayIconSize_ = tray_.IconSize();
-  if (shownTraySize_ == 0) return;  // nothing shown yet: the first icon takes the sizes
-  if (IconSizeOf(trayIconSize_) == shownTraySize_ && IconSizeOf(iconWindow_.FaceSize()) == shownWindowSize_) return;
+  const int shownTraySize = trayIconSize_;
+  trayIconSize_ = IconSizeOf(tray_.IconSize());
+  if (shownWindowSize_ == 0) return;  // nothing shown yet: the first icon takes the sizes
+  if (trayIconSize_ == shownTraySize && IconSizeOf(iconWindow_.FaceSize()) == shownWindowSize_) return;
   try {
     ShowFaces(DrawFace(kIconSize));
   } catch (const std::exception&) {
     return;  // the face that could not be drawn was reported when it was first drawn
   }
   // The shell keeps its own copy of the icon: it is told of the new one.
-  if (places_.TrayChecked()) {
-    NotifyRecord record = TrayRecord(TooltipText());
-    record.flags &= ~(kNifInfo | kNifRealtime);
-    tray_.NotifyIcon(NotifyMode::Modify, record);
-  }
+  if (places_.TrayChecked()) tray_.NotifyIcon(NotifyMode::Modify, QuietTrayRecord());
 }
 
 void Station::iconWrite(const IcoBytes& bytes) {
@@ -103,8 +99,8 @@ std::wstring Station::TooltipText() const {
 void Station::RefreshTooltip() {
   const std::wstring tip = TooltipText();
   if (places_.TrayChecked()) {
-    NotifyRecord record = TrayRecord(tip);
-    record.flags &= ~(kNifInfo | kNifRealtime | kNifIcon);
+    NotifyRecord record = QuietTrayRecord(tip);
+    record.flags &= ~kNifIcon;
     tray_.NotifyIcon(NotifyMode::Modify, record);
   }
   iconWindow_.SetIconWindowTip(tip);
@@ -121,6 +117,12 @@ NotifyRecord Station::TrayRecord(const std::wstring& tip) const {
     record.timeout = 3000;
     record.infoFlags = kNiifInfo;
   }
+  return record;
+}
+
+NotifyRecord Station::QuietTrayRecord(const std::wstring& tip) const {
+  NotifyRecord record = TrayRecord(tip);
+  record.flags &= ~(kNifInfo | kNifRealtime);
   return record;
 }
 
